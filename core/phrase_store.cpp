@@ -1,0 +1,64 @@
+#include "core/phrase_store.h"
+
+#include "runtime/failure.h"
+#include "runtime/text.h"
+
+namespace zr {
+
+namespace {
+using Counts = std::array<std::int16_t, kColumns>;
+}
+
+void LoadDefaultDepartment(ZINTOK1& state, FileTable& files) {
+  Counts counts{};
+  {
+    files.OpenInput(kCountsFileNumber, kCountsFileName);
+    FileGuard guard(files, kCountsFileNumber);
+    files.ReadNumbers(kCountsFileNumber, counts);
+  }
+  state.DeptLetter = kDepartments[0].letter;
+  state.PhraseCounts = counts;
+}
+
+void SelectDepartment(ZINTOK1& state, FileTable& files, std::int16_t index) {
+  std::array<Counts, kDepartments.size()> groups{};
+  {
+    files.OpenInput(kCountsFileNumber, kCountsFileName);
+    FileGuard guard(files, kCountsFileNumber);
+    for (auto& group : groups) files.ReadNumbers(kCountsFileNumber, group);
+  }
+  if (index < 0 || index >= std::ssize(kDepartments)) return;
+  const auto row = static_cast<std::size_t>(index);
+  state.DeptLetter = kDepartments[row].letter;
+  state.PhraseCounts = groups[row];
+}
+
+std::string PhraseFileName(char letter, int column) {
+  std::string name(1, letter);
+  name += static_cast<char>('0' + column);
+  name += ".dat";
+  return name;
+}
+
+PhraseFiles::PhraseFiles(FileTable& files, char letter) : files_(files), letter_(letter) {
+  int opened = 0;
+  try {
+    for (; opened < kColumns; ++opened) {
+      files_.OpenRecords(opened + 1, PhraseFileName(letter_, opened + 1), kRecordLength);
+    }
+  } catch (...) {
+    // The destructor does not run for a half-built object: close what did open.
+    for (; opened >= 1; --opened) files_.Close(opened);
+    throw;
+  }
+}
+
+PhraseFiles::~PhraseFiles() {
+  for (int column = kColumns; column >= 1; --column) files_.Close(column);
+}
+
+std::string PhraseFiles::Read(int column, std::int16_t record) {
+  return std::string(TrimTrailingSpaces(files_.ReadRecord(column, record)));
+}
+
+}  // namespace zr

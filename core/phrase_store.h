@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/zintok1.h"
+#include "runtime/files.h"
+
+namespace zr {
+
+struct Department {
+  std::string_view caption;
+  char letter;
+};
+
+// Row index = option button index = group position in the counts file.
+inline constexpr std::array<Department, 5> kDepartments = {{
+    {"Executive", 'E'},
+    {"Financial", 'F'},
+    {"Marketing andSales", 'M'},
+    {"Personnel", 'P'},
+    {"Technical", 'T'},
+}};
+
+inline constexpr std::string_view kCountsFileName = "zintok.dat";
+inline constexpr int kColumns = 3;
+inline constexpr int kRecordLength = 40;
+// The counts file and the column-1 phrase file share number 1; they are never open together.
+inline constexpr int kCountsFileNumber = 1;
+
+// Reads the first group of the counts file and makes Executive current.
+void LoadDefaultDepartment(ZINTOK1& state, FileTable& files);
+
+// Reads all five groups of the counts file, then makes the department of that row current. An
+// index outside 0..4 reads the file and changes nothing. On failure the state is left as it was.
+void SelectDepartment(ZINTOK1& state, FileTable& files, std::int16_t index);
+
+// "E1.dat" for letter 'E', column 1.
+std::string PhraseFileName(char letter, int column);
+
+// The current department's three phrase files, open under numbers 1 to 3 for the lifetime of this
+// object; they close in the order 3, 2, 1 on every path.
+class PhraseFiles {
+ public:
+  PhraseFiles(FileTable& files, char letter);
+  ~PhraseFiles();
+  PhraseFiles(const PhraseFiles&) = delete;
+  PhraseFiles& operator=(const PhraseFiles&) = delete;
+
+  // The record of that column's file with its trailing spaces removed.
+  std::string Read(int column, std::int16_t record);
+
+ private:
+  FileTable& files_;
+  char letter_;
+};
+
+}  // namespace zr

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <chrono>
+
+namespace zr {
+
+// Where the program reads the current time; tests pass a fixed one.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::chrono::system_clock::time_point Now() const = 0;
+};
+
+class SystemClock final : public Clock {
+ public:
+  std::chrono::system_clock::time_point Now() const override {
+    return std::chrono::system_clock::now();
+  }
+};
+
+}  // namespace zr

@@ -1,0 +1,203 @@
+#include "files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <limits>
+#include <vector>
+
+#include "failure.h"
+#include "unique_fd.h"
+
+namespace zr {
+
+struct FileTable::OpenFile {
+  std::string name;
+  UniqueFd fd;
+  bool records = false;
+  int recordLength = 0;
+  // Sequential input state.
+  std::vector<char> buffer;
+  std::size_t pos = 0;
+  std::size_t len = 0;
+  bool atStart = true;
+  bool atEnd = false;
+
+  int Peek() {
+    if (pos == len && !Fill()) return -1;
+    return static_cast<unsigned char>(buffer[pos]);
+  }
+  void Skip() { ++pos; }
+
+  bool Fill() {
+    if (atEnd) return false;
+    ssize_t n;
+    do {
+      n = ::read(fd.get(), buffer.data(), buffer.size());
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) throw Failure(err::kDeviceIoError, "device i/o error reading " + name);
+    pos = 0;
+    len = static_cast<std::size_t>(n);
+    atEnd = n == 0;
+    return n > 0;
+  }
+
+  [[noreturn]] void NotAWholeNumber() const {
+    throw Failure(err::kInvalidFileFormat, name + ": a field is not a whole number");
+  }
+
+  std::int16_t ReadWholeNumber() {
+    if (atStart) {
+      atStart = false;
+      SkipByteOrderMark();
+    }
+    int c = Peek();
+    while (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+      Skip();
+      c = Peek();
+    }
+    if (c < 0) throw Failure(err::kInputPastEndOfFile, "input past end of file " + name);
+    bool negative = false;
+    if (c == '+' || c == '-') {
+      negative = c == '-';
+      Skip();
+      c = Peek();
+    }
+    if (c < '0' || c > '9') NotAWholeNumber();
+    long value = 0;
+    constexpr long kLimit = -static_cast<long>(std::numeric_limits<std::int16_t>::min());
+    while (c >= '0' && c <= '9') {
+      value = value * 10 + (c - '0');
+      // Stop at once: a field of a million digits must not be read to its end.
+      if (value > kLimit || (!negative && value == kLimit)) {
+        throw Failure(err::kOverflow, name + ": a number does not fit 16 bits");
+      }
+      Skip();
+      c = Peek();
+    }
+    while (c == ' ' || c == '\t') {
+      Skip();
+      c = Peek();
+    }
+    if (c == ',' || c == '\n') {
+      Skip();
+    } else if (c == '\r') {
+      Skip();
+      if (Peek() == '\n') Skip();
+    } else if (c >= 0) {
+      NotAWholeNumber();
+    }
+    return static_cast<std::int16_t>(negative ? -value : value);
+  }
+
+  void SkipByteOrderMark() {
+    static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
+    if (Peek() != kBom[0]) return;
+    // The buffer holds the file's first bytes, so the mark is wholly in it or not there.
+    if (len >= 3 && static_cast<unsigned char>(buffer[1]) == kBom[1] &&
+        static_cast<unsigned char>(buffer[2]) == kBom[2]) {
+      pos = 3;
+    }
+  }
+};
+
+FileTable::FileTable(std::filesystem::path directory) : directory_(std::move(directory)) {}
+
+FileTable::~FileTable() = default;
+
+void FileTable::OpenInput(int number, std::string_view name) { Bind(number, name, false, 0); }
+
+void FileTable::OpenRecords(int number, std::string_view name, int recordLength) {
+  if (recordLength < 1) {
+    throw Failure(err::kIllegalFunctionCall, "record length must be positive");
+  }
+  Bind(number, name, true, recordLength);
+}
+
+void FileTable::Bind(int number, std::string_view name, bool records, int recordLength) {
+  if (number < 1 || number > kMaxFileNumber) {
+    throw Failure(err::kBadFileNameOrNumber, "bad file number " + std::to_string(number));
+  }
+  std::string nameText(name);
+  if (files_[static_cast<std::size_t>(number)]) {
+    throw Failure(err::kFileAlreadyOpen, "file number " + std::to_string(number) +
+                                             " is already open when opening " + nameText);
+  }
+  const std::string path = (directory_ / nameText).string();
+  // O_NONBLOCK so that a FIFO in place of a data file cannot block the open.
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (!fd) {
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR) {
+      throw Failure(err::kFileNotFound, "file not found: " + nameText);
+    }
+    if (error == EMFILE || error == ENFILE) {
+      throw Failure(err::kTooManyFiles, "too many files open for " + nameText);
+    }
+    throw Failure(err::kPathFileAccessError, "cannot open " + nameText);
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    throw Failure(err::kPathFileAccessError, nameText + " is not a regular file");
+  }
+  auto file = std::make_unique<OpenFile>();
+  file->name = std::move(nameText);
+  file->fd = std::move(fd);
+  file->records = records;
+  file->recordLength = recordLength;
+  if (!records) file->buffer.resize(4096);
+  files_[static_cast<std::size_t>(number)] = std::move(file);
+}
+
+void FileTable::Close(int number) noexcept {
+  if (number >= 1 && number <= kMaxFileNumber) files_[static_cast<std::size_t>(number)].reset();
+}
+
+bool FileTable::IsOpen(int number) const {
+  return number >= 1 && number <= kMaxFileNumber && files_[static_cast<std::size_t>(number)];
+}
+
+FileTable::OpenFile& FileTable::Bound(int number) {
+  if (!IsOpen(number)) {
+    throw Failure(err::kBadFileNameOrNumber, "file number " + std::to_string(number) +
+                                                 " is not open");
+  }
+  return *files_[static_cast<std::size_t>(number)];
+}
+
+void FileTable::ReadNumbers(int number, std::span<std::int16_t> out) {
+  OpenFile& file = Bound(number);
+  if (file.records) throw Failure(err::kBadFileMode, file.name + " is not open for input");
+  for (auto& value : out) value = file.ReadWholeNumber();
+}
+
+std::string FileTable::ReadRecord(int number, long recordNumber) {
+  OpenFile& file = Bound(number);
+  if (!file.records) throw Failure(err::kBadFileMode, file.name + " is not open for records");
+  if (recordNumber < 1) {
+    throw Failure(err::kBadRecordNumber,
+                  file.name + ": bad record number " + std::to_string(recordNumber));
+  }
+  const auto length = static_cast<std::size_t>(file.recordLength);
+  const auto offset = static_cast<off_t>(recordNumber - 1) * file.recordLength;
+  std::string record(length, ' ');
+  std::size_t got = 0;
+  while (got < length) {
+    const ssize_t n = ::pread(file.fd.get(), record.data() + got, length - got,
+                              offset + static_cast<off_t>(got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw Failure(err::kDeviceIoError, "device i/o error reading " + file.name);
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  if (got < length) {
+    throw Failure(err::kInputPastEndOfFile, file.name + ": record " +
+                                                std::to_string(recordNumber) +
+                                                " lies past the end of the file");
+  }
+  return record;
+}
+
+}  // namespace zr

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zr {
+
+// Files addressed by small numbers, as the data layer expects: a number stays bound from its open
+// to its close, and every file name is a bare name looked up in one data directory (the working
+// directory of the program, a temporary one in tests). Files are only ever read.
+class FileTable {
+ public:
+  static constexpr int kMaxFileNumber = 255;
+
+  explicit FileTable(std::filesystem::path directory = ".");
+  ~FileTable();
+  FileTable(const FileTable&) = delete;
+  FileTable& operator=(const FileTable&) = delete;
+
+  // Both fail with 55 when the number is bound, 53 when the file does not exist and 75 when the
+  // name is not a regular file (a directory, a FIFO, a device).
+  void OpenInput(int number, std::string_view name);
+  void OpenRecords(int number, std::string_view name, int recordLength);
+
+  // Frees the number; closing a free number is no failure.
+  void Close(int number) noexcept;
+  bool IsOpen(int number) const;
+
+  // Free-format input: the next whole numbers, separated by commas or line ends (CR, LF or CRLF),
+  // blanks around them ignored. Fails with 62 when the data ends early, 6 outside -32768..32767 and
+  // 321 for a field that is not a whole number. A leading UTF-8 byte-order mark is skipped.
+  void ReadNumbers(int number, std::span<std::int16_t> out);
+
+  // The record of the given number (from 1) as raw bytes. Fails with 63 below 1 and 62 when the
+  // record does not lie wholly inside the file.
+  std::string ReadRecord(int number, long recordNumber);
+
+  const std::filesystem::path& directory() const noexcept { return directory_; }
+
+ private:
+  struct OpenFile;
+  OpenFile& Bound(int number);
+  void Bind(int number, std::string_view name, bool records, int recordLength);
+
+  std::filesystem::path directory_;
+  std::array<std::unique_ptr<OpenFile>, kMaxFileNumber + 1> files_;
+};
+
+// Closes a file number when the scope ends, on the failure path too.
+class FileGuard {
+ public:
+  FileGuard(FileTable& files, int number) noexcept : files_(files), number_(number) {}
+  ~FileGuard() { files_.Close(number_); }
+  FileGuard(const FileGuard&) = delete;
+  FileGuard& operator=(const FileGuard&) = delete;
+
+ private:
+  FileTable& files_;
+  int number_;
+};
+
+}  // namespace zr

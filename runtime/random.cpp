@@ -1,0 +1,28 @@
+#include "random.h"
+
+#include <chrono>
+
+namespace zr {
+
+namespace {
+// SplitMix64's finaliser: spreads nearby clock readings over the whole seed space.
+std::uint64_t Mix(std::uint64_t z) {
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+}  // namespace
+
+void ClockSeededRandom::Seed() {
+  const auto ticks = static_cast<std::uint64_t>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  const std::uint64_t mixed = Mix(ticks + 0x9E3779B97F4A7C15ull * ++seeds_);
+  std::seed_seq seq{static_cast<std::uint32_t>(mixed), static_cast<std::uint32_t>(mixed >> 32)};
+  engine_.seed(seq);
+}
+
+float ClockSeededRandom::Next() { return UnitFloat(static_cast<std::uint32_t>(engine_())); }
+
+float SeededRandom::Next() { return UnitFloat(static_cast<std::uint32_t>(engine_())); }
+
+}  // namespace zr

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace zr {
+
+// Source of the generator's random values: single precision, uniform in [0, 1).
+class RandomSource {
+ public:
+  virtual ~RandomSource() = default;
+  // Called at the start of every text.
+  virtual void Seed() = 0;
+  virtual float Next() = 0;
+};
+
+// Seeds from a high-resolution clock mixed with a counter, so two texts started within the same
+// clock tick still differ.
+class ClockSeededRandom final : public RandomSource {
+ public:
+  void Seed() override;
+  float Next() override;
+
+ private:
+  std::mt19937 engine_{5489u};
+  std::uint64_t seeds_ = 0;
+};
+
+// A fixed seed for reproducible runs: every Seed() starts the same sequence again.
+class SeededRandom final : public RandomSource {
+ public:
+  explicit SeededRandom(std::uint32_t seed) : seed_(seed), engine_(seed) {}
+  void Seed() override { engine_.seed(seed_); }
+  float Next() override;
+
+ private:
+  std::uint32_t seed_;
+  std::mt19937 engine_;
+};
+
+// 24 random bits as a float in [0, 1): every value is exact in single precision.
+inline float UnitFloat(std::uint32_t bits) noexcept {
+  return static_cast<float>(bits >> 8) * 0x1p-24f;
+}
+
+}  // namespace zr

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zr {
+
+// Removes trailing spaces (code 32) only; a tab or any other character ends the trimming.
+std::string_view TrimTrailingSpaces(std::string_view text) noexcept;
+
+// The data files are single-byte text in Windows-1252. These convert at the edges where text meets
+// the window or the phrase sources.
+std::string Cp1252ToUtf8(std::string_view bytes);
+// Empty optional when the text is not valid UTF-8 or holds a character Windows-1252 cannot encode.
+std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
+
+}  // namespace zr

@@ -1,0 +1,13 @@
+#include "unique_fd.h"
+
+#include <unistd.h>
+
+namespace zr {
+
+void UniqueFd::Reset(int fd) noexcept {
+  // Don't retry close on EINTR: the descriptor is gone either way on Linux.
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = fd;
+}
+
+}  // namespace zr

@@ -1,0 +1,193 @@
+#include "runtime/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <array>
+#include <filesystem>
+
+#include "runtime/failure.h"
+#include "tests/support/data_dir.h"
+#include "tests/support/fakes.h"
+
+namespace zr {
+namespace {
+
+using test::FailureNumberOf;
+
+struct NumbersRow {
+  const char* tag;
+  const char* bytes;
+  std::array<std::int16_t, 3> expected;
+  int failure;  // 0 when the read succeeds
+};
+
+class NumberInput : public testing::TestWithParam<NumbersRow> {};
+
+TEST_P(NumberInput, ReadsThreeNumbersOrFailsWithTheRightNumber) {
+  const NumbersRow& row = GetParam();
+  test::DataDir dir;
+  dir.Write("n.dat", row.bytes);
+  FileTable files(dir.path());
+  files.OpenInput(1, "n.dat");
+  std::array<std::int16_t, 3> got{};
+  EXPECT_EQ(FailureNumberOf([&] { files.ReadNumbers(1, got); }), row.failure);
+  if (row.failure == 0) {
+    EXPECT_EQ(got, row.expected);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NumberInput,
+    testing::Values(
+        NumbersRow{"Commas", "30,31,32", {30, 31, 32}, 0},
+        NumbersRow{"LineEnds", "30\n31\n32\n", {30, 31, 32}, 0},
+        NumbersRow{"CrLf", "30\r\n31\r\n32\r\n", {30, 31, 32}, 0},
+        NumbersRow{"CrOnly", "30\r31\r32\r", {30, 31, 32}, 0},
+        NumbersRow{"BlanksAroundNumbers", "  30 ,\t31\t, 32  \r\n", {30, 31, 32}, 0},
+        NumbersRow{"BlankLinesBetween", "30,31\r\n\r\n\n32", {30, 31, 32}, 0},
+        NumbersRow{"CommaBeforeLineEnd", "30,31,\r\n32", {30, 31, 32}, 0},
+        NumbersRow{"Signs", "-32768,+32767,-0", {-32768, 32767, 0}, 0},
+        NumbersRow{"LeadingZeros", "0000000000000000000012,7,8", {12, 7, 8}, 0},
+        NumbersRow{"ByteOrderMarkSkipped", "\xEF\xBB\xBF" "1,2,3", {1, 2, 3}, 0},
+        NumbersRow{"FieldsAfterTheThirdNotRead", "1,2,3,junk", {1, 2, 3}, 0},
+        NumbersRow{"Empty", "", {}, err::kInputPastEndOfFile},
+        NumbersRow{"OnlyBlanks", "  \r\n \n", {}, err::kInputPastEndOfFile},
+        NumbersRow{"TwoNumbers", "1,2", {}, err::kInputPastEndOfFile},
+        NumbersRow{"AboveRange", "1,32768,3", {}, err::kOverflow},
+        NumbersRow{"BelowRange", "-32769,1,1", {}, err::kOverflow},
+        NumbersRow{"FarAboveRange", "40000,1,1", {}, err::kOverflow},
+        NumbersRow{"Text", "1,two,3", {}, err::kInvalidFileFormat},
+        NumbersRow{"Fraction", "1,2.5,3", {}, err::kInvalidFileFormat},
+        NumbersRow{"EmptyField", "1,,3", {}, err::kInvalidFileFormat},
+        NumbersRow{"SignAlone", "1,-,3", {}, err::kInvalidFileFormat},
+        NumbersRow{"TwoNumbersInOneField", "1,2 3,4", {}, err::kInvalidFileFormat},
+        NumbersRow{"BinaryGarbage", "\x01\xFF\x00", {}, err::kInvalidFileFormat}),
+    test::RowTag{});
+
+TEST(NumberInput, AMillionDigitFieldFailsWithOverflowWithoutReadingItAll) {
+  test::DataDir dir;
+  dir.Write("n.dat", std::string(1'000'000, '9'));
+  FileTable files(dir.path());
+  files.OpenInput(1, "n.dat");
+  std::array<std::int16_t, 1> got{};
+  EXPECT_EQ(FailureNumberOf([&] { files.ReadNumbers(1, got); }), err::kOverflow);
+}
+
+TEST(NumberInput, ContinuesWhereThePreviousReadStopped) {
+  test::DataDir dir;
+  std::string bytes;
+  for (int i = 0; i < 2000; ++i) bytes += std::to_string(i % 1000) + ",";  // crosses buffer fills
+  dir.Write("n.dat", bytes);
+  FileTable files(dir.path());
+  files.OpenInput(1, "n.dat");
+  for (int i = 0; i < 2000; ++i) {
+    std::array<std::int16_t, 1> got{};
+    files.ReadNumbers(1, got);
+    ASSERT_EQ(got[0], i % 1000) << "field " << i;
+  }
+}
+
+TEST(FileNumbers, BindingRules) {
+  test::DataDir dir;
+  dir.Write("a.dat", "1");
+  FileTable files(dir.path());
+  EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(1, "missing.dat"); }), err::kFileNotFound);
+  EXPECT_FALSE(files.IsOpen(1));
+
+  files.OpenInput(1, "a.dat");
+  EXPECT_TRUE(files.IsOpen(1));
+  EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(1, "a.dat"); }), err::kFileAlreadyOpen);
+  EXPECT_EQ(FailureNumberOf([&] { files.OpenRecords(1, "a.dat", 40); }), err::kFileAlreadyOpen);
+  files.Close(1);
+  EXPECT_FALSE(files.IsOpen(1));
+  files.Close(1);  // closing a free number is harmless
+  files.OpenInput(1, "a.dat");
+
+  EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(0, "a.dat"); }), err::kBadFileNameOrNumber);
+  EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(256, "a.dat"); }), err::kBadFileNameOrNumber);
+  std::array<std::int16_t, 1> got{};
+  EXPECT_EQ(FailureNumberOf([&] { files.ReadNumbers(2, got); }), err::kBadFileNameOrNumber);
+}
+
+TEST(FileNumbers, GuardClosesOnTheFailurePath) {
+  test::DataDir dir;
+  dir.Write("a.dat", "x");
+  FileTable files(dir.path());
+  const auto readThroughGuard = [&] {
+    files.OpenInput(1, "a.dat");
+    FileGuard guard(files, 1);
+    std::array<std::int16_t, 1> got{};
+    files.ReadNumbers(1, got);
+  };
+  EXPECT_EQ(FailureNumberOf(readThroughGuard), err::kInvalidFileFormat);
+  EXPECT_FALSE(files.IsOpen(1));
+}
+
+TEST(FileNumbers, OnlyRegularFilesOpen) {
+  test::DataDir dir;
+  std::filesystem::create_directory(dir.path() / "dir.dat");
+  ASSERT_EQ(::mkfifo((dir.path() / "fifo.dat").c_str(), 0600), 0);
+  std::filesystem::create_symlink(dir.path() / "nowhere", dir.path() / "dangling.dat");
+  FileTable files(dir.path());
+  EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(1, "dir.dat"); }), err::kPathFileAccessError);
+  // A FIFO with no writer must not block the open.
+  EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(1, "fifo.dat"); }), err::kPathFileAccessError);
+  EXPECT_EQ(FailureNumberOf([&] { files.OpenRecords(1, "fifo.dat", 40); }),
+            err::kPathFileAccessError);
+  EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(1, "dangling.dat"); }), err::kFileNotFound);
+  EXPECT_FALSE(files.IsOpen(1));
+}
+
+TEST(RecordReads, ReadTheRecordAtItsOffset) {
+  test::DataDir dir;
+  dir.WritePhrases("p.dat", {"first", "second", std::string(40, 'x')});
+  FileTable files(dir.path());
+  files.OpenRecords(2, "p.dat", 40);
+  EXPECT_EQ(files.ReadRecord(2, 2), "second" + std::string(34, ' '));
+  EXPECT_EQ(files.ReadRecord(2, 3), std::string(40, 'x'));
+  EXPECT_EQ(files.ReadRecord(2, 1), "first" + std::string(35, ' '));
+}
+
+TEST(RecordReads, RecordsOutsideTheFileFail) {
+  test::DataDir dir;
+  dir.Write("p.dat", std::string(40, 'a') + std::string(39, 'b'));  // partial second record
+  dir.Write("empty.dat", "");
+  FileTable files(dir.path());
+  files.OpenRecords(1, "p.dat", 40);
+  files.OpenRecords(2, "empty.dat", 40);
+  EXPECT_EQ(FailureNumberOf([&] { files.ReadRecord(1, 0); }), err::kBadRecordNumber);
+  EXPECT_EQ(FailureNumberOf([&] { files.ReadRecord(1, -5); }), err::kBadRecordNumber);
+  EXPECT_EQ(FailureNumberOf([&] { files.ReadRecord(1, 2); }), err::kInputPastEndOfFile);
+  EXPECT_EQ(FailureNumberOf([&] { files.ReadRecord(1, 32767); }), err::kInputPastEndOfFile);
+  EXPECT_EQ(FailureNumberOf([&] { files.ReadRecord(2, 1); }), err::kInputPastEndOfFile);
+}
+
+TEST(RecordReads, ModeMismatchFails) {
+  test::DataDir dir;
+  dir.Write("p.dat", std::string(40, 'a'));
+  FileTable files(dir.path());
+  files.OpenInput(1, "p.dat");
+  files.OpenRecords(2, "p.dat", 40);
+  std::array<std::int16_t, 1> got{};
+  EXPECT_EQ(FailureNumberOf([&] { files.ReadRecord(1, 1); }), err::kBadFileMode);
+  EXPECT_EQ(FailureNumberOf([&] { files.ReadNumbers(2, got); }), err::kBadFileMode);
+}
+
+TEST(Files, NothingIsWritten) {
+  test::DataDir dir;
+  dir.Write("p.dat", std::string(80, 'a'));
+  const auto before = std::filesystem::last_write_time(dir.path() / "p.dat");
+  {
+    FileTable files(dir.path());
+    files.OpenRecords(1, "p.dat", 40);
+    (void)files.ReadRecord(1, 2);
+    EXPECT_THROW(files.OpenRecords(2, "new.dat", 40), Failure);
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "new.dat"));
+  EXPECT_EQ(std::filesystem::last_write_time(dir.path() / "p.dat"), before);
+  EXPECT_EQ(dir.Read("p.dat"), std::string(80, 'a'));
+}
+
+}  // namespace
+}  // namespace zr

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "runtime/convert.h"
+#include "runtime/failure.h"
+#include "runtime/random.h"
+#include "runtime/text.h"
+
+namespace zr {
+namespace {
+
+TEST(Conversions, ToInt16FailsWithOverflowOutsideItsRange) {
+  EXPECT_EQ(ToInt16(32767.0), 32767);
+  EXPECT_EQ(ToInt16(-32768.0), -32768);
+  EXPECT_EQ(ToInt16(40000LL - 7233), 32767);
+  for (const double bad : {32768.0, -32769.0, 1e300, std::nan("")}) {
+    try {
+      ToInt16(bad);
+      ADD_FAILURE() << bad << " converted";
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.number(), err::kOverflow);
+    }
+  }
+  EXPECT_THROW(ToInt16(70000LL), Failure);
+}
+
+TEST(Conversions, RoundToInt32TiesToEven) {
+  EXPECT_EQ(RoundToInt32(0.5), 0);
+  EXPECT_EQ(RoundToInt32(1.5), 2);
+  EXPECT_EQ(RoundToInt32(2.5), 2);
+  EXPECT_EQ(RoundToInt32(-2.5), -2);
+  EXPECT_EQ(RoundToInt32(2.6), 3);
+  EXPECT_THROW(RoundToInt32(3e9), Failure);
+}
+
+TEST(Text, TrimRemovesTrailingSpacesOnly) {
+  EXPECT_EQ(TrimTrailingSpaces("synergy   "), "synergy");
+  EXPECT_EQ(TrimTrailingSpaces(std::string(40, ' ')), "");
+  EXPECT_EQ(TrimTrailingSpaces("tabs\t\t"), "tabs\t\t");
+  EXPECT_EQ(TrimTrailingSpaces("tab then space\t "), "tab then space\t");
+  EXPECT_EQ(TrimTrailingSpaces("  leading kept"), "  leading kept");
+  const std::string full(40, 'q');
+  EXPECT_EQ(TrimTrailingSpaces(full), full);
+}
+
+TEST(Text, Windows1252RoundTrip) {
+  EXPECT_EQ(Cp1252ToUtf8("\xA9 2026"), "\u00A9 2026");
+  EXPECT_EQ(Cp1252ToUtf8("\x80\x96\x93\x9F"), "\u20AC\u2013\u201C\u0178");
+  EXPECT_EQ(Cp1252ToUtf8("\x81"), "\uFFFD");  // undefined in the code page
+  EXPECT_EQ(Utf8ToCp1252("caf\u00E9 \u20AC"), std::string("caf\xE9 \x80"));
+  EXPECT_EQ(Utf8ToCp1252("plain"), "plain");
+  EXPECT_FALSE(Utf8ToCp1252("\u4E2D"));    // not in the code page
+  EXPECT_FALSE(Utf8ToCp1252("\xC3"));      // truncated sequence
+  EXPECT_FALSE(Utf8ToCp1252("\xC0\xAF"));  // overlong
+  std::string all;
+  for (int b = 0x20; b < 0x100; ++b) {
+    if (b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D) all += static_cast<char>(b);
+  }
+  EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+}
+
+TEST(Random, ValuesLieInTheUnitIntervalAndSeedingRepeats) {
+  SeededRandom random(42);
+  random.Seed();
+  std::vector<float> first;
+  for (int i = 0; i < 10000; ++i) {
+    const float u = random.Next();
+    ASSERT_GE(u, 0.0f);
+    ASSERT_LT(u, 1.0f);
+    if (i < 5) first.push_back(u);
+  }
+  random.Seed();
+  for (const float u : first) EXPECT_EQ(random.Next(), u);
+  EXPECT_LT(UnitFloat(0xFFFFFFFFu), 1.0f);
+}
+
+TEST(Random, ClockSeedsInQuickSuccessionDiffer) {
+  ClockSeededRandom random;
+  std::set<float> firsts;
+  for (int i = 0; i < 100; ++i) {
+    random.Seed();
+    firsts.insert(random.Next());
+  }
+  EXPECT_GT(firsts.size(), 95u);
+}
+
+}  // namespace
+}  // namespace zr

@@ -1,0 +1,70 @@
+#include "tests/support/data_dir.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace zr::test {
+
+DataDir::DataDir() {
+  std::string pattern = (std::filesystem::path(testing::TempDir()) / "zr-data-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+DataDir::~DataDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void DataDir::Write(std::string_view name, std::string_view bytes) const {
+  std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write test file");
+}
+
+void DataDir::WritePhrases(std::string_view name, const std::vector<std::string>& phrases) const {
+  std::string bytes;
+  for (const auto& phrase : phrases) {
+    std::string record = phrase;
+    record.resize(40, ' ');
+    bytes += record;
+  }
+  Write(name, bytes);
+}
+
+std::string DataDir::Read(std::string_view name) const {
+  std::ifstream in(path_ / name, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+std::vector<std::string> NumberedPhrases(char letter, int column, int count) {
+  std::vector<std::string> phrases;
+  for (int n = 1; n <= count; ++n) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%c%d-%02d", letter, column, n);
+    phrases.emplace_back(buffer);
+  }
+  return phrases;
+}
+
+void DataDir::WriteUniformSet(int count) const {
+  std::string counts;
+  for (const char letter : {'E', 'F', 'M', 'P', 'T'}) {
+    for (int column = 1; column <= 3; ++column) {
+      WritePhrases(std::string(1, letter) + std::to_string(column) + ".dat",
+                   NumberedPhrases(letter, column, count));
+    }
+    const std::string n = std::to_string(count);
+    counts += n + "," + n + "," + n + "\r\n";
+  }
+  Write("zintok.dat", counts);
+}
+
+}  // namespace zr::test

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zr::test {
+
+// A fresh temporary data directory, removed with everything in it when the object goes.
+class DataDir {
+ public:
+  DataDir();
+  ~DataDir();
+  DataDir(const DataDir&) = delete;
+  DataDir& operator=(const DataDir&) = delete;
+
+  const std::filesystem::path& path() const noexcept { return path_; }
+
+  // Writes a file of exactly these bytes.
+  void Write(std::string_view name, std::string_view bytes) const;
+  // Writes a phrase file: each phrase padded with spaces to one 40-byte record.
+  void WritePhrases(std::string_view name, const std::vector<std::string>& phrases) const;
+  std::string Read(std::string_view name) const;
+
+  // A complete valid set: every department has `count` distinct phrases per column, named like
+  // "E1-07" (department letter, column, record number), and a counts file to match.
+  void WriteUniformSet(int count) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Phrases "<letter><column>-<nn>" for records 1..count.
+std::vector<std::string> NumberedPhrases(char letter, int column, int count);
+
+}  // namespace zr::test
