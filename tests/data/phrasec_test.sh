@@ -1,0 +1,169 @@
+#!/bin/bash
+# Checks zr_phrasec on small source sets built in a temporary directory, then on the bundled set.
+# Usage: phrasec_test.sh PATH/TO/zr_phrasec PATH/TO/data/phrases
+set -u
+
+tool=$1
+bundled=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# expect DESCRIPTION COMMAND...: runs the command; names what was expected when it fails.
+expect() {
+  local what=$1
+  shift
+  "$@" && return 0
+  echo "    expected: $what" >&2
+  return 1
+}
+
+# Runs the tool; leaves its exit status in $rc and its messages in $case_dir/err.
+run_tool() {
+  "$tool" "$1" "$2" 2>"$case_dir/err"
+  rc=$?
+}
+
+# A fresh case directory holding a valid source set: 12 distinct phrases in each of the 15 files.
+new_case() {
+  case_dir=$(mktemp -d "$work/case.XXXXXX")
+  src=$case_dir/src
+  out=$case_dir/out
+  mkdir "$src"
+  local letter column i
+  for letter in E F M P T; do
+    for column in 1 2 3; do
+      for i in $(seq -w 1 12); do echo "$letter$column phrase $i"; done >"$src/$letter$column.txt"
+    done
+  done
+}
+
+# Record N (from 1) of a .dat file, as hex.
+record_hex() { xxd -p -s $((($2 - 1) * 40)) -l 40 "$1" | tr -d '\n'; }
+# The 40-byte record a phrase should become, as hex (printf %b escapes allowed in the phrase).
+padded_hex() { printf '%-40b' "$1" | xxd -p | tr -d '\n'; }
+
+# Appends one line (printf %b escapes allowed) as line 13 of FILE, then expects the run to fail
+# with MESSAGE and to write nothing.
+expect_rejected() {
+  local file=$1 line=$2 message=$3
+  new_case
+  printf '%b\n' "$line" >>"$src/$file"
+  expect_rejected_run "$message"
+}
+
+expect_rejected_run() {
+  run_tool "$src" "$out"
+  expect "exit status 1, got $rc" test "$rc" -eq 1 || return 1
+  expect "message '$1' in: $(cat "$case_dir/err")" grep -qF -- "$1" "$case_dir/err" || return 1
+  expect "no output directory" test ! -e "$out"
+}
+
+test_rejects_long_phrase() {
+  expect_rejected E2.txt "$(printf 'x%.0s' {1..41})" 'E2.txt:13: phrase is 41 bytes, more than 40'
+}
+test_rejects_duplicate() { expect_rejected F3.txt 'F3 phrase 03' 'F3.txt:13: duplicate of line 3'; }
+test_rejects_trailing_blank() { expect_rejected M1.txt 'ends in a blank ' 'M1.txt:13: starts or ends'; }
+test_rejects_leading_blank() { expect_rejected M2.txt ' starts with a blank' 'M2.txt:13: starts or ends'; }
+test_rejects_tab() { expect_rejected P2.txt 'holds\ta tab' 'P2.txt:13: holds a tab'; }
+test_rejects_unencodable() { expect_rejected T2.txt 'kanji \xe6\xbc\xa2' 'T2.txt:13: not valid UTF-8'; }
+test_rejects_invalid_utf8() { expect_rejected T3.txt 'Latin-1 caf\xe9' 'T3.txt:13: not valid UTF-8'; }
+
+test_rejects_too_few_phrases() {
+  new_case
+  sed -i '12d' "$src/M3.txt"
+  expect_rejected_run 'M3.txt: 11 phrases, at least 12 needed'
+}
+
+test_rejects_missing_file() {
+  new_case
+  rm "$src/F1.txt"
+  expect_rejected_run 'F1.txt: cannot read'
+}
+
+test_reports_every_problem() {
+  new_case
+  printf 'E1 phrase 01\n' >>"$src/E1.txt"
+  printf 'bad\tone\nE1 phrase 02\n' >>"$src/P3.txt"
+  sed -i '1d' "$src/T1.txt"
+  expect_rejected_run 'E1.txt:13: duplicate of line 1' || return 1
+  expect "P3.txt line 13 reported" grep -qF 'P3.txt:13: holds a tab' "$case_dir/err" || return 1
+  expect "T1.txt count reported" grep -qF 'T1.txt: 11 phrases' "$case_dir/err" || return 1
+  expect "3 messages" test "$(wc -l <"$case_dir/err")" -eq 3
+}
+
+test_failed_run_keeps_previous_output() {
+  new_case
+  run_tool "$src" "$out"
+  expect "first run succeeds" test "$rc" -eq 0 || return 1
+  cp -r "$out" "$case_dir/before"
+  echo 'E3 phrase 01' >>"$src/E3.txt"
+  echo 'one more' >>"$src/T3.txt"
+  run_tool "$src" "$out"
+  expect "second run fails" test "$rc" -eq 1 || return 1
+  expect "output unchanged" diff -r "$case_dir/before" "$out"
+}
+
+# Comments, blank lines, a byte-order mark and Windows line ends are not phrases.
+test_writes_records_and_counts() {
+  new_case
+  printf '# a comment\n\n   \nE1 phrase 13\n# another\nE1 phrase 14\n' >>"$src/E1.txt"
+  sed -i 's/$/\r/' "$src/E2.txt"
+  sed -i '1s/^/\xef\xbb\xbf/' "$src/E3.txt"
+  run_tool "$src" "$out"
+  expect "exit status 0, got $rc: $(cat "$case_dir/err")" test "$rc" -eq 0 || return 1
+  expect "16 files and no leftovers: $(ls "$out")" test "$(ls "$out" | wc -l)" -eq 16 || return 1
+  local letter column size
+  for letter in E F M P T; do
+    for column in 1 2 3; do
+      size=$(stat -c %s "$out/$letter$column.dat")
+      [[ $letter$column == E1 ]] && want=560 || want=480
+      expect "$letter$column.dat is $want bytes, not $size" test "$size" -eq "$want" || return 1
+    done
+  done
+  expect "E1 record 1" test "$(record_hex "$out/E1.dat" 1)" = "$(padded_hex 'E1 phrase 01')" || return 1
+  expect "E1 record 14" test "$(record_hex "$out/E1.dat" 14)" = "$(padded_hex 'E1 phrase 14')" || return 1
+  expect "E2 record without CR" test "$(record_hex "$out/E2.dat" 12)" = "$(padded_hex 'E2 phrase 12')" || return 1
+  expect "E3 record without BOM" test "$(record_hex "$out/E3.dat" 1)" = "$(padded_hex 'E3 phrase 01')" || return 1
+  printf '14,12,12\r\n12,12,12\r\n12,12,12\r\n12,12,12\r\n12,12,12\r\n' >"$case_dir/counts"
+  expect "zintok.dat contents" cmp "$case_dir/counts" "$out/zintok.dat"
+}
+
+# The limit applies to the Windows-1252 bytes: 38 + 2 accented letters is 40 there, 42 in UTF-8.
+test_encodes_windows_1252() {
+  new_case
+  local long
+  long="$(printf 'x%.0s' {1..38})"
+  printf '%s\xc3\xa9\xc3\xa9\nprice in \xe2\x82\xac\n' "$long" >>"$src/P1.txt"
+  run_tool "$src" "$out"
+  expect "exit status 0, got $rc: $(cat "$case_dir/err")" test "$rc" -eq 0 || return 1
+  expect "é as 0xE9" test "$(record_hex "$out/P1.dat" 13)" = "$(padded_hex "$long\xe9\xe9")" || return 1
+  expect "€ as 0x80" test "$(record_hex "$out/P1.dat" 14)" = "$(padded_hex 'price in \x80')"
+}
+
+test_bundled_set_compiles() {
+  case_dir=$(mktemp -d "$work/case.XXXXXX")
+  run_tool "$bundled" "$case_dir/out"
+  expect "exit status 0, got $rc: $(cat "$case_dir/err")" test "$rc" -eq 0 || return 1
+  local counts
+  counts=$(tr -d '\r' <"$case_dir/out/zintok.dat" | tr ',\n' '  ')
+  for count in $counts; do
+    expect "at least 30 phrases per file: $counts" test "$count" -ge 30 || return 1
+  done
+}
+
+passed=0
+failed=0
+for check in test_rejects_long_phrase test_rejects_duplicate test_rejects_trailing_blank \
+  test_rejects_leading_blank test_rejects_tab test_rejects_unencodable test_rejects_invalid_utf8 \
+  test_rejects_too_few_phrases test_rejects_missing_file test_reports_every_problem \
+  test_failed_run_keeps_previous_output test_writes_records_and_counts test_encodes_windows_1252 \
+  test_bundled_set_compiles; do
+  if "$check"; then
+    passed=$((passed + 1))
+  else
+    echo "FAIL $check" >&2
+    failed=$((failed + 1))
+  fi
+done
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]
