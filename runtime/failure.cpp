@@ -6,10 +6,12 @@ const char* DescribeFailureNumber(int number) noexcept {
   switch (number) {
     case err::kIllegalFunctionCall: return "Invalid procedure call or argument";
     case err::kOverflow: return "Overflow";
+    case err::kOutOfMemory: return "Out of memory";
     case err::kSubscriptOutOfRange: return "Subscript out of range";
     case err::kDivisionByZero: return "Division by zero";
     case err::kTypeMismatch: return "Type mismatch";
     case err::kOutOfStringSpace: return "Out of string space";
+    case err::kInternalError: return "Internal error";
     case err::kBadFileNameOrNumber: return "Bad file name or number";
     case err::kFileNotFound: return "File not found";
     case err::kBadFileMode: return "Bad file mode";

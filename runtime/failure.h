@@ -10,10 +10,12 @@ namespace zr {
 namespace err {
 inline constexpr int kIllegalFunctionCall = 5;
 inline constexpr int kOverflow = 6;
+inline constexpr int kOutOfMemory = 7;
 inline constexpr int kSubscriptOutOfRange = 9;
 inline constexpr int kDivisionByZero = 11;
 inline constexpr int kTypeMismatch = 13;
 inline constexpr int kOutOfStringSpace = 14;
+inline constexpr int kInternalError = 51;
 inline constexpr int kBadFileNameOrNumber = 52;
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kBadFileMode = 54;

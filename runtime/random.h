@@ -26,15 +26,16 @@ class ClockSeededRandom final : public RandomSource {
   std::uint64_t seeds_ = 0;
 };
 
-// A fixed seed for reproducible runs: every Seed() starts the same sequence again.
+// Reproducible runs: the n-th Seed() starts the sequence of seed + n, so every text differs, yet
+// two sources made with the same seed give the same texts.
 class SeededRandom final : public RandomSource {
  public:
-  explicit SeededRandom(std::uint32_t seed) : seed_(seed), engine_(seed) {}
-  void Seed() override { engine_.seed(seed_); }
+  explicit SeededRandom(std::uint32_t seed) : next_(seed), engine_(seed) {}
+  void Seed() override { engine_.seed(next_++); }
   float Next() override;
 
  private:
-  std::uint32_t seed_;
+  std::uint32_t next_;
   std::mt19937 engine_;
 };
 

@@ -60,19 +60,25 @@ TEST(Text, Windows1252RoundTrip) {
   EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
 }
 
-TEST(Random, ValuesLieInTheUnitIntervalAndSeedingRepeats) {
+TEST(Random, ValuesLieInTheUnitIntervalAndSeededRunsRepeat) {
   SeededRandom random(42);
-  random.Seed();
+  SeededRandom twin(42);
   std::vector<float> first;
-  for (int i = 0; i < 10000; ++i) {
-    const float u = random.Next();
-    ASSERT_GE(u, 0.0f);
-    ASSERT_LT(u, 1.0f);
-    if (i < 5) first.push_back(u);
+  for (int text = 0; text < 3; ++text) {
+    random.Seed();
+    twin.Seed();
+    for (int i = 0; i < 10000; ++i) {
+      const float u = random.Next();
+      ASSERT_GE(u, 0.0f);
+      ASSERT_LT(u, 1.0f);
+      ASSERT_EQ(twin.Next(), u);
+      if (text == 0 && i < 5) first.push_back(u);
+    }
   }
   random.Seed();
-  for (const float u : first) EXPECT_EQ(random.Next(), u);
+  EXPECT_NE(random.Next(), first[0]) << "each seeding starts a new sequence";
   EXPECT_LT(UnitFloat(0xFFFFFFFFu), 1.0f);
+  EXPECT_EQ(UnitFloat(0), 0.0f);
 }
 
 TEST(Random, ClockSeedsInQuickSuccessionDiffer) {
