@@ -37,12 +37,14 @@ void DataDir::WritePhrases(std::string_view name, const std::vector<std::string>
   Write(name, bytes);
 }
 
-std::string DataDir::Read(std::string_view name) const {
-  std::ifstream in(path_ / name, std::ios::binary);
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
 }
+
+std::string DataDir::Read(std::string_view name) const { return ReadFile(path_ / name); }
 
 std::vector<std::string> NumberedPhrases(char letter, int column, int count) {
   std::vector<std::string> phrases;

@@ -31,6 +31,9 @@ class DataDir {
   std::filesystem::path path_;
 };
 
+// The whole contents of a file.
+std::string ReadFile(const std::filesystem::path& path);
+
 // Phrases "<letter><column>-<nn>" for records 1..count.
 std::vector<std::string> NumberedPhrases(char letter, int column, int count);
 

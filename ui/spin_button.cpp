@@ -1,0 +1,51 @@
+#include "ui/spin_button.h"
+
+#include <QKeyEvent>
+#include <QToolButton>
+
+namespace zr {
+
+namespace {
+QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow, const QString& name,
+                       const QString& description) {
+  auto* button = new QToolButton(parent);
+  button->setArrowType(arrow);
+  button->setAutoRepeat(true);
+  // The spinner itself takes the focus, so Tab stops once and the arrow keys work.
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setAccessibleName(name);
+  button->setAccessibleDescription(description);
+  return button;
+}
+}  // namespace
+
+SpinButton::SpinButton(QWidget* parent)
+    : QWidget(parent),
+      up_(MakeArrow(this, Qt::UpArrow, tr("Larger text"), tr("Steps the text size up"))),
+      down_(MakeArrow(this, Qt::DownArrow, tr("Smaller text"), tr("Steps the text size down"))) {
+  setFocusPolicy(Qt::StrongFocus);
+  connect(up_, &QToolButton::clicked, this, &SpinButton::SpinUp);
+  connect(down_, &QToolButton::clicked, this, &SpinButton::SpinDown);
+}
+
+void SpinButton::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Up:
+      up_->click();
+      break;
+    case Qt::Key_Down:
+      down_->click();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void SpinButton::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int upperHeight = height() / 2;
+  up_->setGeometry(0, 0, width(), upperHeight);
+  down_->setGeometry(0, upperHeight, width(), height() - upperHeight);
+}
+
+}  // namespace zr
