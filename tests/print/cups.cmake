@@ -3,7 +3,7 @@
 # starts and stops, once against a server socket that does not exist.
 add_executable(print_cups_e2e_test print/cups_e2e_test.cpp print/pdf_tools.h
                                    print/test_printing.h)
-target_link_libraries(print_cups_e2e_test PRIVATE zr_print zr_qttestsupport zr_testsupport
+target_link_libraries(print_cups_e2e_test PRIVATE zr_ui zr_print zr_qttestsupport zr_testsupport
                       zr_warnings)
 
 add_test(NAME print_cups_e2e

@@ -1,4 +1,4 @@
-// Printing to the default printer of a real CUPS server. print_cups_e2e runs inside
+// Printing from the real window's Print button to the default printer of a real CUPS server. print_cups_e2e runs inside
 // with_cups.sh, which provides the server, a default queue that keeps its job files,
 // ZR_CUPS_SPOOL naming the folder they are kept in and ZR_CUPS_LOG the server's log.
 // print_no_printer runs the NoPrinter cases against a server socket that does not exist.
@@ -12,6 +12,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QThread>
 #include <QTime>
 #include <QTimeZone>
@@ -23,7 +26,9 @@
 #include "runtime/failure.h"
 #include "tests/print/pdf_tools.h"
 #include "tests/print/test_printing.h"
+#include "tests/support/data_dir.h"
 #include "tests/support/fakes.h"
+#include "ui/form1.h"
 
 namespace zr {
 namespace {
@@ -36,10 +41,21 @@ using test::RunTool;
 const FixedClock kClock(std::chrono::system_clock::time_point(std::chrono::milliseconds(
     QDateTime(QDate(2024, 3, 1), QTime(12, 0), QTimeZone::utc()).toMSecsSinceEpoch())));
 
-// The step a user's Print command performs: one document to the default printer.
-void PrintOnce(const QString& text) {
-  auto printer = QtPrinter::ForDefaultPrinter();
-  PrintWithDateLine(text, *printer, kClock);
+// What a user does: the text in the window's box, then a click on Print, with the system's
+// default printer. Returns what the box shows afterwards.
+QString PrintOnce(const QString& text) {
+  test::DataDir dir;
+  dir.WriteUniformSet(12);
+  FileTable files(dir.path());
+  SeededRandom random(1);
+  ZINTOK1 state;
+  const auto printer = QtPrinter::ForDefaultPrinter();
+  Form1 window(state, {files, random, kClock, *printer});
+  window.Load();
+  window.show();
+  window.Text1->setPlainText(text);
+  QTest::mouseClick(window.Command1, Qt::LeftButton);
+  return window.Text1->toPlainText();
 }
 
 // The ids of the server's jobs in one state ("completed" or "not-completed").
@@ -108,12 +124,12 @@ std::set<int> NewIds(const std::set<int>& after, const std::set<int>& before) {
 }
 
 const QString kBody = QStringLiteral(
-    "We must incentivize our mission-critical deliverables.\r\n"
-    "Going forward, the team will leverage holistic synergies.\r\n");
+    "We must incentivize our mission-critical deliverables.\n"
+    "Going forward, the team will leverage holistic synergies.\n");
 
 TEST_F(CupsServer, PrintSendsOneJobWithTheBodyAndTheDateLine) {
   const std::set<int> before = CompletedJobsOnceIdle();
-  PrintOnce(kBody);
+  EXPECT_EQ(PrintOnce(kBody), kBody);
   const std::set<int> added = NewIds(CompletedJobsOnceIdle(), before);
   ASSERT_EQ(added.size(), 1u);
 
@@ -129,8 +145,8 @@ TEST_F(CupsServer, PrintSendsOneJobWithTheBodyAndTheDateLine) {
 
 TEST_F(CupsServer, EveryPrintIsItsOwnJob) {
   const std::set<int> before = CompletedJobsOnceIdle();
-  PrintOnce(QStringLiteral("First printout.\r\n"));
-  PrintOnce(QStringLiteral("Second printout.\r\n"));
+  PrintOnce(QStringLiteral("First printout.\n"));
+  PrintOnce(QStringLiteral("Second printout.\n"));
   const std::set<int> added = NewIds(CompletedJobsOnceIdle(), before);
   ASSERT_EQ(added.size(), 2u);
 
@@ -146,13 +162,17 @@ TEST_F(CupsServer, EveryPrintIsItsOwnJob) {
   }
 }
 
-TEST(NoPrinter, PrintFailsWithPrinterError) {
+TEST(NoPrinter, PrintShowsTheDefaultMessage) {
   const QString server = qEnvironmentVariable("CUPS_SERVER");
   ASSERT_TRUE(server.startsWith(QLatin1Char('/')) && !QFileInfo::exists(server))
       << "CUPS_SERVER must name a server socket that does not exist";
-  EXPECT_EQ(FailureNumberOf([] { PrintOnce(kBody); }), err::kPrinterError);
-  // A second attempt looks again and fails the same way.
-  EXPECT_EQ(FailureNumberOf([] { PrintOnce(kBody); }), err::kPrinterError);
+  EXPECT_EQ(PrintOnce(kBody), QStringLiteral("Unknown VB error."));
+  // The printer seam itself fails with the printer error number, every time it is asked.
+  const auto printer = QtPrinter::ForDefaultPrinter();
+  EXPECT_EQ(FailureNumberOf([&] { PrintWithDateLine(kBody, *printer, kClock); }),
+            err::kPrinterError);
+  EXPECT_EQ(FailureNumberOf([&] { PrintWithDateLine(kBody, *printer, kClock); }),
+            err::kPrinterError);
 }
 
 }  // namespace
