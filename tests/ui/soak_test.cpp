@@ -1,0 +1,103 @@
+// Long runs of the real handlers in an offscreen window: nothing written, nothing leaked.
+#include <sys/stat.h>
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "ui/spin_button.h"
+#include "window_fixture.h"
+
+namespace zr {
+namespace {
+
+namespace fs = std::filesystem;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;  // the sanitizer's quarantine keeps freed memory resident
+#else
+constexpr bool kSanitized = false;
+#endif
+
+std::size_t OpenDescriptors() {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator("/proc/self/fd")) ++count;
+  return count;
+}
+
+long ResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return -1;
+}
+
+// Names, sizes, bytes and modification and change times of everything in the directory.
+std::map<std::string, std::string> Snapshot(const fs::path& dir) {
+  std::map<std::string, std::string> entries;
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    struct stat info {};
+    ::lstat(entry.path().c_str(), &info);
+    entries[entry.path().filename().string()] =
+        std::to_string(info.st_size) + " " + std::to_string(info.st_mtim.tv_sec) + "." +
+        std::to_string(info.st_mtim.tv_nsec) + " " + std::to_string(info.st_ctim.tv_sec) + "." +
+        std::to_string(info.st_ctim.tv_nsec) + " " + test::ReadFile(entry.path());
+  }
+  return entries;
+}
+
+class Soak : public test::WindowTest {
+ protected:
+  void Generate() { QTest::mouseClick(form->Command2, Qt::LeftButton); }
+  void Department(std::size_t i) { QTest::mouseClick(form->Option1[i], Qt::LeftButton); }
+};
+
+TEST_F(Soak, EveryHandlerFailuresIncludedLeavesTheDataDirectoryAsItWas) {
+  const auto before = Snapshot(dir.path());
+  for (std::size_t i = 0; i < 5; ++i) {
+    Department(i);
+    Generate();
+    QTest::mouseClick(form->SpinButton1->upArrow(), Qt::LeftButton);
+    QTest::mouseClick(form->SpinButton1->downArrow(), Qt::LeftButton);
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+  }
+  EXPECT_EQ(Snapshot(dir.path()), before);
+  // Failing paths: a count too small for a text, then a printer that breaks down.
+  dir.Write("zintok.dat", "11,30,30");
+  const auto broken = Snapshot(dir.path());
+  Department(0);
+  Generate();
+  printer.failOn = "enddoc";
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  EXPECT_EQ(form->Text1->toPlainText(), "Unknown VB error.");
+  EXPECT_EQ(Snapshot(dir.path()), broken);
+}
+
+TEST_F(Soak, TenThousandGeneratesAndAThousandDepartmentClicksLeakNothing) {
+  // Warm up caches (fonts, layout) before taking the baseline.
+  for (int i = 0; i < 200; ++i) Generate();
+  const std::size_t descriptors = OpenDescriptors();
+  const long resident = ResidentKiB();
+
+  for (int i = 0; i < 10'000; ++i) {
+    Generate();
+    if (i % 10 == 0) Department(static_cast<std::size_t>(i / 10) % 5);
+  }
+  EXPECT_EQ(form->Text1->toPlainText().count('\n'), 12);
+  EXPECT_EQ(OpenDescriptors(), descriptors);
+  EXPECT_FALSE(files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3));
+  const long growth = ResidentKiB() - resident;
+  RecordProperty("ResidentGrowthKiB", static_cast<int>(growth));
+  if (!kSanitized) {
+    EXPECT_LT(growth, 2048) << "resident memory grew by " << growth << " KiB";
+  }
+}
+
+}  // namespace
+}  // namespace zr
