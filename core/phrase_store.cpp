@@ -27,7 +27,8 @@ void SelectDepartment(ZINTOK1& state, FileTable& files, std::int16_t index) {
     FileGuard guard(files, kCountsFileNumber);
     for (auto& group : groups) files.ReadNumbers(kCountsFileNumber, group);
   }
-  if (index < 0 || index >= std::ssize(kDepartments)) return;
+  if (index < 0 || index >= std::ssize(kDepartments))
+    return;
   const auto row = static_cast<std::size_t>(index);
   state.DeptLetter = kDepartments[row].letter;
   state.PhraseCounts = groups[row];

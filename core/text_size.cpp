@@ -20,13 +20,15 @@ float CurrentFontSize(const ZINTOK1& state) {
 }
 
 bool StepSizeDown(ZINTOK1& state) noexcept {
-  if (state.FontSizeIndex <= kSmallestSizeIndex) return false;
+  if (state.FontSizeIndex <= kSmallestSizeIndex)
+    return false;
   --state.FontSizeIndex;
   return true;
 }
 
 bool StepSizeUp(ZINTOK1& state) noexcept {
-  if (state.FontSizeIndex >= kLargestSizeIndex) return false;
+  if (state.FontSizeIndex >= kLargestSizeIndex)
+    return false;
   ++state.FontSizeIndex;
   return true;
 }

@@ -40,6 +40,8 @@ std::int32_t RoundToInt32(double value) {
   return static_cast<std::int32_t>(rounded);
 }
 
-double Floor(double value) noexcept { return std::floor(value); }
+double Floor(double value) noexcept {
+  return std::floor(value);
+}
 
 }  // namespace zr

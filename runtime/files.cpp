@@ -26,18 +26,21 @@ struct FileTable::OpenFile {
   bool atEnd = false;
 
   int Peek() {
-    if (pos == len && !Fill()) return -1;
+    if (pos == len && !Fill())
+      return -1;
     return static_cast<unsigned char>(buffer[pos]);
   }
   void Skip() { ++pos; }
 
   bool Fill() {
-    if (atEnd) return false;
+    if (atEnd)
+      return false;
     ssize_t n;
     do {
       n = ::read(fd.get(), buffer.data(), buffer.size());
     } while (n < 0 && errno == EINTR);
-    if (n < 0) throw Failure(err::kDeviceIoError, "device i/o error reading " + name);
+    if (n < 0)
+      throw Failure(err::kDeviceIoError, "device i/o error reading " + name);
     pos = 0;
     len = static_cast<std::size_t>(n);
     atEnd = n == 0;
@@ -58,14 +61,16 @@ struct FileTable::OpenFile {
       Skip();
       c = Peek();
     }
-    if (c < 0) throw Failure(err::kInputPastEndOfFile, "input past end of file " + name);
+    if (c < 0)
+      throw Failure(err::kInputPastEndOfFile, "input past end of file " + name);
     bool negative = false;
     if (c == '+' || c == '-') {
       negative = c == '-';
       Skip();
       c = Peek();
     }
-    if (c < '0' || c > '9') NotAWholeNumber();
+    if (c < '0' || c > '9')
+      NotAWholeNumber();
     long value = 0;
     constexpr long kLimit = -static_cast<long>(std::numeric_limits<std::int16_t>::min());
     while (c >= '0' && c <= '9') {
@@ -85,7 +90,8 @@ struct FileTable::OpenFile {
       Skip();
     } else if (c == '\r') {
       Skip();
-      if (Peek() == '\n') Skip();
+      if (Peek() == '\n')
+        Skip();
     } else if (c >= 0) {
       NotAWholeNumber();
     }
@@ -94,7 +100,8 @@ struct FileTable::OpenFile {
 
   void SkipByteOrderMark() {
     static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
-    if (Peek() != kBom[0]) return;
+    if (Peek() != kBom[0])
+      return;
     // The buffer holds the file's first bytes, so the mark is wholly in it or not there.
     if (len >= 3 && static_cast<unsigned char>(buffer[1]) == kBom[1] &&
         static_cast<unsigned char>(buffer[2]) == kBom[2]) {
@@ -107,7 +114,9 @@ FileTable::FileTable(std::filesystem::path directory) : directory_(std::move(dir
 
 FileTable::~FileTable() = default;
 
-void FileTable::OpenInput(int number, std::string_view name) { Bind(number, name, false, 0); }
+void FileTable::OpenInput(int number, std::string_view name) {
+  Bind(number, name, false, 0);
+}
 
 void FileTable::OpenRecords(int number, std::string_view name, int recordLength) {
   if (recordLength < 1) {
@@ -147,12 +156,14 @@ void FileTable::Bind(int number, std::string_view name, bool records, int record
   file->fd = std::move(fd);
   file->records = records;
   file->recordLength = recordLength;
-  if (!records) file->buffer.resize(4096);
+  if (!records)
+    file->buffer.resize(4096);
   files_[static_cast<std::size_t>(number)] = std::move(file);
 }
 
 void FileTable::Close(int number) noexcept {
-  if (number >= 1 && number <= kMaxFileNumber) files_[static_cast<std::size_t>(number)].reset();
+  if (number >= 1 && number <= kMaxFileNumber)
+    files_[static_cast<std::size_t>(number)].reset();
 }
 
 bool FileTable::IsOpen(int number) const {
@@ -161,21 +172,23 @@ bool FileTable::IsOpen(int number) const {
 
 FileTable::OpenFile& FileTable::Bound(int number) {
   if (!IsOpen(number)) {
-    throw Failure(err::kBadFileNameOrNumber, "file number " + std::to_string(number) +
-                                                 " is not open");
+    throw Failure(err::kBadFileNameOrNumber,
+                  "file number " + std::to_string(number) + " is not open");
   }
   return *files_[static_cast<std::size_t>(number)];
 }
 
 void FileTable::ReadNumbers(int number, std::span<std::int16_t> out) {
   OpenFile& file = Bound(number);
-  if (file.records) throw Failure(err::kBadFileMode, file.name + " is not open for input");
+  if (file.records)
+    throw Failure(err::kBadFileMode, file.name + " is not open for input");
   for (auto& value : out) value = file.ReadWholeNumber();
 }
 
 std::string FileTable::ReadRecord(int number, long recordNumber) {
   OpenFile& file = Bound(number);
-  if (!file.records) throw Failure(err::kBadFileMode, file.name + " is not open for records");
+  if (!file.records)
+    throw Failure(err::kBadFileMode, file.name + " is not open for records");
   if (recordNumber < 1) {
     throw Failure(err::kBadRecordNumber,
                   file.name + ": bad record number " + std::to_string(recordNumber));
@@ -185,16 +198,18 @@ std::string FileTable::ReadRecord(int number, long recordNumber) {
   std::string record(length, ' ');
   std::size_t got = 0;
   while (got < length) {
-    const ssize_t n = ::pread(file.fd.get(), record.data() + got, length - got,
-                              offset + static_cast<off_t>(got));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw Failure(err::kDeviceIoError, "device i/o error reading " + file.name);
-    if (n == 0) break;
+    const ssize_t n =
+        ::pread(file.fd.get(), record.data() + got, length - got, offset + static_cast<off_t>(got));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      throw Failure(err::kDeviceIoError, "device i/o error reading " + file.name);
+    if (n == 0)
+      break;
     got += static_cast<std::size_t>(n);
   }
   if (got < length) {
-    throw Failure(err::kInputPastEndOfFile, file.name + ": record " +
-                                                std::to_string(recordNumber) +
+    throw Failure(err::kInputPastEndOfFile, file.name + ": record " + std::to_string(recordNumber) +
                                                 " lies past the end of the file");
   }
   return record;

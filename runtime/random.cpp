@@ -21,8 +21,12 @@ void ClockSeededRandom::Seed() {
   engine_.seed(seq);
 }
 
-float ClockSeededRandom::Next() { return UnitFloat(static_cast<std::uint32_t>(engine_())); }
+float ClockSeededRandom::Next() {
+  return UnitFloat(static_cast<std::uint32_t>(engine_()));
+}
 
-float SeededRandom::Next() { return UnitFloat(static_cast<std::uint32_t>(engine_())); }
+float SeededRandom::Next() {
+  return UnitFloat(static_cast<std::uint32_t>(engine_()));
+}
 
 }  // namespace zr

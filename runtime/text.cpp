@@ -54,10 +54,12 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& i) {
   } else {
     return std::nullopt;
   }
-  if (i + static_cast<std::size_t>(extra) >= text.size()) return std::nullopt;
+  if (i + static_cast<std::size_t>(extra) >= text.size())
+    return std::nullopt;
   for (int k = 1; k <= extra; ++k) {
     const auto cont = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-    if ((cont & 0xC0) != 0x80) return std::nullopt;
+    if ((cont & 0xC0) != 0x80)
+      return std::nullopt;
     cp = (cp << 6) | (cont & 0x3Fu);
   }
   constexpr std::array<char32_t, 4> kMinimum = {0, 0x80, 0x800, 0x10000};
@@ -88,7 +90,8 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
     const auto cp = NextCodePoint(utf8, i);
-    if (!cp) return std::nullopt;
+    if (!cp)
+      return std::nullopt;
     if (*cp < 0x80 || (*cp >= 0xA0 && *cp <= 0xFF)) {
       out += static_cast<char>(*cp);
       continue;
@@ -101,7 +104,8 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
         break;
       }
     }
-    if (!found) return std::nullopt;
+    if (!found)
+      return std::nullopt;
   }
   return out;
 }

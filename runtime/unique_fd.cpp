@@ -6,7 +6,8 @@ namespace zr {
 
 void UniqueFd::Reset(int fd) noexcept {
   // Don't retry close on EINTR: the descriptor is gone either way on Linux.
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ >= 0)
+    ::close(fd_);
   fd_ = fd;
 }
 

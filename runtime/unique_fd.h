@@ -11,7 +11,8 @@ class UniqueFd {
   explicit UniqueFd(int fd) noexcept : fd_(fd) {}
   UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
   UniqueFd& operator=(UniqueFd&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.fd_, -1));
+    if (this != &other)
+      Reset(std::exchange(other.fd_, -1));
     return *this;
   }
   UniqueFd(const UniqueFd&) = delete;

@@ -19,10 +19,14 @@ inline constexpr std::uint32_t kLightGrey = 0x00C0C0C0u;
 inline QColor ColourFromValue(std::uint32_t value, const QPalette& palette) {
   if (value & 0x80000000u) {
     switch (value & 0xFFu) {
-      case 5: return palette.color(QPalette::Base);
-      case 8: return palette.color(QPalette::Text);
-      case 18: return palette.color(QPalette::ButtonText);
-      default: return palette.color(QPalette::WindowText);
+      case 5:
+        return palette.color(QPalette::Base);
+      case 8:
+        return palette.color(QPalette::Text);
+      case 18:
+        return palette.color(QPalette::ButtonText);
+      default:
+        return palette.color(QPalette::WindowText);
     }
   }
   return QColor(static_cast<int>(value & 0xFFu), static_cast<int>((value >> 8) & 0xFFu),

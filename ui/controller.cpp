@@ -56,13 +56,15 @@ void Controller::Generate() noexcept {
 
 void Controller::SizeDown() noexcept {
   Guarded([&] {
-    if (StepSizeDown(state_)) SetTextSize(CurrentFontSize(state_));
+    if (StepSizeDown(state_))
+      SetTextSize(CurrentFontSize(state_));
   });
 }
 
 void Controller::SizeUp() noexcept {
   Guarded([&] {
-    if (StepSizeUp(state_)) SetTextSize(CurrentFontSize(state_));
+    if (StepSizeUp(state_))
+      SetTextSize(CurrentFontSize(state_));
   });
 }
 
@@ -70,7 +72,8 @@ void Controller::Print() noexcept {
   Guarded([&] {
     ApplyNormalPresentation();
     const QString text = text1_.toPlainText();
-    if (text.isEmpty()) return;
+    if (text.isEmpty())
+      return;
     PrintWithDateLine(text, services_.printer, services_.clock);
     text1_.setFocus();
   });
@@ -117,7 +120,8 @@ void Controller::SetTextSize(float points) {
 
 void Controller::CentreOnScreen() {
   const QScreen* screen = window_.screen();
-  if (screen == nullptr) return;
+  if (screen == nullptr)
+    return;
   const QRect area = screen->geometry();
   const QSize outer = window_.frameGeometry().size();
   // In twips: the difference rounded to a whole number, then halved toward zero.

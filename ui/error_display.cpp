@@ -8,12 +8,18 @@ namespace zr {
 
 QString ErrorMessage(std::int16_t errNumber) {
   switch (errNumber) {
-    case 5: return QStringLiteral("VB illegal function call.");
-    case 6: return QStringLiteral("VB overflow error.");
-    case 11: return QStringLiteral("VB division by zero error.");
-    case 13: return QStringLiteral("Invalid date.");
-    case 14: return QStringLiteral("Out of string space.");
-    default: return QStringLiteral("Unknown VB error.");
+    case 5:
+      return QStringLiteral("VB illegal function call.");
+    case 6:
+      return QStringLiteral("VB overflow error.");
+    case 11:
+      return QStringLiteral("VB division by zero error.");
+    case 13:
+      return QStringLiteral("Invalid date.");
+    case 14:
+      return QStringLiteral("Out of string space.");
+    default:
+      return QStringLiteral("Unknown VB error.");
   }
 }
 

@@ -72,7 +72,9 @@ Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
   Text1->setFocus();
 }
 
-void Form1::Load() { controller_.Load(); }
+void Form1::Load() {
+  controller_.Load();
+}
 
 void Form1::CreateControls() {
   const auto centred = Qt::AlignHCenter;
@@ -87,11 +89,14 @@ void Form1::CreateControls() {
   struct OptionPlace {
     int left, top, width;
   };
-  constexpr std::array<OptionPlace, 5> kPlaces = {
-      {{120, 700, 1716}, {120, 996, 1716}, {3291, 700, 2124}, {3291, 996, 1716}, {6870, 700, 1212}}};
+  constexpr std::array<OptionPlace, 5> kPlaces = {{{120, 700, 1716},
+                                                   {120, 996, 1716},
+                                                   {3291, 700, 2124},
+                                                   {3291, 996, 1716},
+                                                   {6870, 700, 1212}}};
   for (std::size_t i = 0; i < Option1.size(); ++i) {
-    const QString caption = QString::fromUtf8(kDepartments[i].caption.data(),
-                                              static_cast<qsizetype>(kDepartments[i].caption.size()));
+    const QString caption = QString::fromUtf8(
+        kDepartments[i].caption.data(), static_cast<qsizetype>(kDepartments[i].caption.size()));
     auto* option = new QRadioButton(caption, this);
     option->setGeometry(TwipsRect(kPlaces[i].left, kPlaces[i].top, kPlaces[i].width, 312));
     option->setFont(ArialFont(7.8, true));
@@ -168,12 +173,20 @@ void Form1::Option1_Click(int index) {
   controller_.DepartmentClick(static_cast<std::int16_t>(index));
 }
 
-void Form1::Command1_Click() { controller_.Print(); }
+void Form1::Command1_Click() {
+  controller_.Print();
+}
 
-void Form1::Command2_Click() { controller_.Generate(); }
+void Form1::Command2_Click() {
+  controller_.Generate();
+}
 
-void Form1::SpinButton1_SpinDown() { controller_.SizeDown(); }
+void Form1::SpinButton1_SpinDown() {
+  controller_.SizeDown();
+}
 
-void Form1::SpinButton1_SpinUp() { controller_.SizeUp(); }
+void Form1::SpinButton1_SpinUp() {
+  controller_.SizeUp();
+}
 
 }  // namespace zr

@@ -18,7 +18,6 @@ class PhraseStore : public testing::Test {
   test::DataDir dir;
   FileTable files{dir.path()};
   ZINTOK1 state;
-
 };
 
 TEST_F(PhraseStore, DefaultLoadReadsTheFirstGroupAsExecutive) {
@@ -71,7 +70,8 @@ TEST_F(PhraseStore, AnIndexOutsideTheTableReadsTheFileAndChangesNothing) {
     EXPECT_EQ(state.PhraseCounts, (Counts{18, 19, 20}));
   }
   dir.Write("zintok.dat", "1,2");
-  EXPECT_EQ(test::FailureNumberOf([&] { SelectDepartment(state, files, 7); }), err::kInputPastEndOfFile);
+  EXPECT_EQ(test::FailureNumberOf([&] { SelectDepartment(state, files, 7); }),
+            err::kInputPastEndOfFile);
 }
 
 TEST_F(PhraseStore, AFailedReadLeavesTheDepartmentAsItWasAndTheFileClosed) {
@@ -82,19 +82,22 @@ TEST_F(PhraseStore, AFailedReadLeavesTheDepartmentAsItWasAndTheFileClosed) {
     const char* bytes;
     int failure;
   };
-  for (const Row& row : {Row{"1,2,3,4,5,6,7,8,9,10,11,12,13,14", err::kInputPastEndOfFile},
-                         Row{"12,12,12,12,12,12,12,12,12,12,12,12,12,12,40000", err::kOverflow},
-                         Row{"12,12,12,12,12,12,12,12,12,12,12,12,12,12,x", err::kInvalidFileFormat},
-                         Row{"", err::kInputPastEndOfFile}}) {
+  for (const Row& row :
+       {Row{"1,2,3,4,5,6,7,8,9,10,11,12,13,14", err::kInputPastEndOfFile},
+        Row{"12,12,12,12,12,12,12,12,12,12,12,12,12,12,40000", err::kOverflow},
+        Row{"12,12,12,12,12,12,12,12,12,12,12,12,12,12,x", err::kInvalidFileFormat},
+        Row{"", err::kInputPastEndOfFile}}) {
     dir.Write("zintok.dat", row.bytes);
-    EXPECT_EQ(test::FailureNumberOf([&] { SelectDepartment(state, files, 4); }), row.failure) << row.bytes;
+    EXPECT_EQ(test::FailureNumberOf([&] { SelectDepartment(state, files, 4); }), row.failure)
+        << row.bytes;
     EXPECT_EQ(state.DeptLetter, before.DeptLetter);
     EXPECT_EQ(state.PhraseCounts, before.PhraseCounts);
     EXPECT_FALSE(files.IsOpen(kCountsFileNumber));
   }
   std::filesystem::remove(dir.path() / "zintok.dat");
   EXPECT_EQ(test::FailureNumberOf([&] { SelectDepartment(state, files, 0); }), err::kFileNotFound);
-  EXPECT_EQ(test::FailureNumberOf([&] { LoadDefaultDepartment(state, files); }), err::kFileNotFound);
+  EXPECT_EQ(test::FailureNumberOf([&] { LoadDefaultDepartment(state, files); }),
+            err::kFileNotFound);
   EXPECT_EQ(state.DeptLetter, 'M');
 }
 

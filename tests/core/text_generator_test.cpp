@@ -63,7 +63,8 @@ TEST_F(TextGenerator, ACountOfTwelveUsesEveryRecordOnce) {
   for (std::uint32_t seed = 1; seed <= 20; ++seed) {
     SeededRandom random(seed);
     std::set<std::string> openings;
-    for (const auto& line : Lines(Generate(state, files, random))) openings.insert(line.substr(0, 5));
+    for (const auto& line : Lines(Generate(state, files, random)))
+      openings.insert(line.substr(0, 5));
     EXPECT_EQ(openings.size(), 12u);
   }
 }
@@ -98,7 +99,7 @@ TEST(DrawRecordNumber, FollowsTheFormula) {
   EXPECT_EQ(DrawRecordNumber(32767, 0.999999940395f), 32767);
   EXPECT_EQ(DrawRecordNumber(12, 0.5f), 7);
   EXPECT_EQ(DrawRecordNumber(3, 1.0f / 3.0f), 2);  // 3 * 0.33333334f is just above 1
-  EXPECT_EQ(DrawRecordNumber(0, 0.5f), 0);          // clamped to the count
+  EXPECT_EQ(DrawRecordNumber(0, 0.5f), 0);         // clamped to the count
   EXPECT_EQ(DrawRecordNumber(-4, 0.5f), -4);
 }
 
@@ -144,7 +145,8 @@ TEST_F(TextGenerator, CountsBelowTwelveFailBeforeAnyFileIsOpened) {
   for (const std::array<std::int16_t, 3> counts :
        {std::array<std::int16_t, 3>{11, 30, 30}, {30, 0, 30}, {30, 30, -1}, {-32768, 1, 5}}) {
     UseDepartment('E', counts);
-    EXPECT_EQ(test::FailureNumberOf([&] { Generate(state, files, random); }), err::kBadRecordNumber);
+    EXPECT_EQ(test::FailureNumberOf([&] { Generate(state, files, random); }),
+              err::kBadRecordNumber);
     EXPECT_EQ(random.draws, 0);
     EXPECT_FALSE(AnyOpen());
   }

@@ -1,6 +1,6 @@
-// Printing from the real window's Print button to the default printer of a real CUPS server. print_cups_e2e runs inside
-// with_cups.sh, which provides the server, a default queue that keeps its job files,
-// ZR_CUPS_SPOOL naming the folder they are kept in and ZR_CUPS_LOG the server's log.
+// Printing from the real window's Print button to the default printer of a real CUPS server.
+// print_cups_e2e runs inside with_cups.sh, which provides the server, a default queue that keeps
+// its job files, ZR_CUPS_SPOOL naming the folder they are kept in and ZR_CUPS_LOG the server's log.
 // print_no_printer runs the NoPrinter cases against a server socket that does not exist.
 
 #include <gtest/gtest.h>
@@ -11,9 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QThread>
 #include <QTime>

@@ -55,7 +55,8 @@ TEST(Text, Windows1252RoundTrip) {
   EXPECT_FALSE(Utf8ToCp1252("\xC0\xAF"));  // overlong
   std::string all;
   for (int b = 0x20; b < 0x100; ++b) {
-    if (b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D) all += static_cast<char>(b);
+    if (b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D)
+      all += static_cast<char>(b);
   }
   EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
 }
@@ -72,7 +73,8 @@ TEST(Random, ValuesLieInTheUnitIntervalAndSeededRunsRepeat) {
       ASSERT_GE(u, 0.0f);
       ASSERT_LT(u, 1.0f);
       ASSERT_EQ(twin.Next(), u);
-      if (text == 0 && i < 5) first.push_back(u);
+      if (text == 0 && i < 5)
+        first.push_back(u);
     }
   }
   random.Seed();

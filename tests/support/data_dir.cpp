@@ -12,7 +12,8 @@ namespace zr::test {
 
 DataDir::DataDir() {
   std::string pattern = (std::filesystem::path(testing::TempDir()) / "zr-data-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  if (mkdtemp(pattern.data()) == nullptr)
+    throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
 }
 
@@ -24,7 +25,8 @@ DataDir::~DataDir() {
 void DataDir::Write(std::string_view name, std::string_view bytes) const {
   std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write test file");
+  if (!out)
+    throw std::runtime_error("cannot write test file");
 }
 
 void DataDir::WritePhrases(std::string_view name, const std::vector<std::string>& phrases) const {
@@ -44,7 +46,9 @@ std::string ReadFile(const std::filesystem::path& path) {
   return out.str();
 }
 
-std::string DataDir::Read(std::string_view name) const { return ReadFile(path_ / name); }
+std::string DataDir::Read(std::string_view name) const {
+  return ReadFile(path_ / name);
+}
 
 std::vector<std::string> NumberedPhrases(char letter, int column, int count) {
   std::vector<std::string> phrases;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <string>
 #include <cstddef>
+#include <string>
 #include <utility>
 #include <vector>
 

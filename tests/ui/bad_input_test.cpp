@@ -48,7 +48,9 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir) {
   return entries;
 }
 
-void Counts(const test::DataDir& dir, const std::string& text) { dir.Write("zintok.dat", text); }
+void Counts(const test::DataDir& dir, const std::string& text) {
+  dir.Write("zintok.dat", text);
+}
 
 std::string ThirteenThen(const std::string& rest) {
   return "30,30,30,30,30,30,30,30,30,30,30,30,30," + rest;  // Technical's group comes last
@@ -64,8 +66,10 @@ TEST_P(BadInputs, ShowWhatTheUserExpectsAndChangeNothing) {
   const auto before = Snapshot(dir.path());
   const ZINTOK1 stateBefore = state;
 
-  if (row.click != Click::Generate) QTest::mouseClick(form->Option1[4], Qt::LeftButton);
-  if (row.click != Click::Department) QTest::mouseClick(form->Command2, Qt::LeftButton);
+  if (row.click != Click::Generate)
+    QTest::mouseClick(form->Option1[4], Qt::LeftButton);
+  if (row.click != Click::Department)
+    QTest::mouseClick(form->Command2, Qt::LeftButton);
 
   const QString text = form->Text1->toPlainText();
   if (std::string(row.shows) == kTwelveLines) {
@@ -136,38 +140,40 @@ INSTANTIATE_TEST_SUITE_P(
                           kTwelveLines),
         ReplacedCountsFile("Directory", [](const fs::path& p) { fs::create_directory(p); }),
         ReplacedCountsFile("DanglingLink",
-                           [](const fs::path& p) { fs::create_symlink(p.parent_path() / "gone", p); }),
+                           [](const fs::path& p) {
+                             fs::create_symlink(p.parent_path() / "gone", p);
+                           }),
         ReplacedCountsFile("Fifo", [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); })),
     test::RowTag{});
 
 INSTANTIATE_TEST_SUITE_P(
     PhraseFile, BadInputs,
-    testing::Values(
-        PhraseRow("ShorterThanItsCount",
-                  [](const test::DataDir& d) {
-                    d.WritePhrases("F2.dat", test::NumberedPhrases('F', 2, 20));
-                  }),
-        PhraseRow("PartialLastRecord",
-                  [](const test::DataDir& d) {
-                    d.Write("F3.dat", d.Read("F3.dat").substr(0, 30 * 40 - 7));
-                  }),
-        PhraseRow("Empty", [](const test::DataDir& d) { d.Write("F1.dat", ""); }),
-        PhraseRow("Directory",
-                  [](const test::DataDir& d) {
-                    fs::remove(d.path() / "F2.dat");
-                    fs::create_directory(d.path() / "F2.dat");
-                  }),
-        PhraseRow("DanglingLink",
-                  [](const test::DataDir& d) {
-                    fs::remove(d.path() / "F3.dat");
-                    fs::create_symlink(d.path() / "gone.dat", d.path() / "F3.dat");
-                  }),
-        PhraseRow("Fifo",
-                  [](const test::DataDir& d) {
-                    fs::remove(d.path() / "F1.dat");
-                    ::mkfifo((d.path() / "F1.dat").c_str(), 0600);
-                  }),
-        PhraseRow("Missing", [](const test::DataDir& d) { fs::remove(d.path() / "F2.dat"); })),
+    testing::Values(PhraseRow("ShorterThanItsCount",
+                              [](const test::DataDir& d) {
+                                d.WritePhrases("F2.dat", test::NumberedPhrases('F', 2, 20));
+                              }),
+                    PhraseRow("PartialLastRecord",
+                              [](const test::DataDir& d) {
+                                d.Write("F3.dat", d.Read("F3.dat").substr(0, 30 * 40 - 7));
+                              }),
+                    PhraseRow("Empty", [](const test::DataDir& d) { d.Write("F1.dat", ""); }),
+                    PhraseRow("Directory",
+                              [](const test::DataDir& d) {
+                                fs::remove(d.path() / "F2.dat");
+                                fs::create_directory(d.path() / "F2.dat");
+                              }),
+                    PhraseRow("DanglingLink",
+                              [](const test::DataDir& d) {
+                                fs::remove(d.path() / "F3.dat");
+                                fs::create_symlink(d.path() / "gone.dat", d.path() / "F3.dat");
+                              }),
+                    PhraseRow("Fifo",
+                              [](const test::DataDir& d) {
+                                fs::remove(d.path() / "F1.dat");
+                                ::mkfifo((d.path() / "F1.dat").c_str(), 0600);
+                              }),
+                    PhraseRow("Missing",
+                              [](const test::DataDir& d) { fs::remove(d.path() / "F2.dat"); })),
     test::RowTag{});
 
 }  // namespace

@@ -27,7 +27,9 @@ QStringList Lines(const QString& text) {
 
 class Handlers : public WindowTest {
  protected:
-  void ClickDepartment(std::size_t index) { QTest::mouseClick(form->Option1[index], Qt::LeftButton); }
+  void ClickDepartment(std::size_t index) {
+    QTest::mouseClick(form->Option1[index], Qt::LeftButton);
+  }
   void ClickGenerate() { QTest::mouseClick(form->Command2, Qt::LeftButton); }
   void ClickPrint() { QTest::mouseClick(form->Command1, Qt::LeftButton); }
   void SizeUp() { QTest::mouseClick(form->SpinButton1->upArrow(), Qt::LeftButton); }
@@ -143,8 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, HandlerFailures,
     testing::Values(
         FailureRow{"MissingCountsFile",
-                   [](test::DataDir& d) { std::filesystem::remove(d.path() / "zintok.dat"); },
-                   true, kUnknown},
+                   [](test::DataDir& d) { std::filesystem::remove(d.path() / "zintok.dat"); }, true,
+                   kUnknown},
         FailureRow{"TooFewNumbers", [](test::DataDir& d) { d.Write("zintok.dat", "30,30,30,30"); },
                    true, kUnknown},
         FailureRow{"Overflow",
@@ -177,10 +179,11 @@ TEST_F(Handlers, AFailedGenerateShowsNoPartOfTheNewText) {
 }
 
 TEST(ErrorMessages, FiveNumbersHaveTheirOwnAndEveryOtherTheDefault) {
-  const std::vector<std::pair<std::int16_t, QString>> rows = {
-      {5, "VB illegal function call."}, {6, "VB overflow error."},
-      {11, "VB division by zero error."}, {13, "Invalid date."},
-      {14, "Out of string space."}};
+  const std::vector<std::pair<std::int16_t, QString>> rows = {{5, "VB illegal function call."},
+                                                              {6, "VB overflow error."},
+                                                              {11, "VB division by zero error."},
+                                                              {13, "Invalid date."},
+                                                              {14, "Out of string space."}};
   for (const auto& [number, message] : rows) EXPECT_EQ(ErrorMessage(number), message);
   for (const std::int16_t other :
        std::vector<std::int16_t>{0, -1, 7, 8, 9, 10, 12, 15, 53, 482, 32767, -32768}) {

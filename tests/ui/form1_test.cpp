@@ -67,8 +67,10 @@ struct Look {
 
 TEST_F(WindowTest, CaptionsAndFonts) {
   const auto caption = [](QWidget* w) {
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+    if (auto* label = qobject_cast<QLabel*>(w))
+      return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+      return button->text();
     return QString();
   };
   const std::vector<Look> rows = {
@@ -198,16 +200,22 @@ TEST_F(WindowTest, SpinnerReportsTwoDistinctActionsByMouseAndKeyboard) {
 }
 
 TEST_F(WindowTest, EveryControlHasAnAccessibleNameAndDescription) {
-  std::vector<QWidget*> controls = {form->Text1,       form->Command1,     form->Command2,
-                                    form->SpinButton1, form->SpinButton1->upArrow(),
+  std::vector<QWidget*> controls = {form->Text1,
+                                    form->Command1,
+                                    form->Command2,
+                                    form->SpinButton1,
+                                    form->SpinButton1->upArrow(),
                                     form->SpinButton1->downArrow(),
-                                    form->Label1,      form->Label2,       form->Label3,
+                                    form->Label1,
+                                    form->Label2,
+                                    form->Label3,
                                     form->Label4};
   controls.insert(controls.end(), form->Option1.begin(), form->Option1.end());
   for (QWidget* control : controls) {
-    const QString name = control->accessibleName().isEmpty() && qobject_cast<QAbstractButton*>(control)
-                             ? qobject_cast<QAbstractButton*>(control)->text()
-                             : control->accessibleName();
+    const QString name =
+        control->accessibleName().isEmpty() && qobject_cast<QAbstractButton*>(control)
+            ? qobject_cast<QAbstractButton*>(control)->text()
+            : control->accessibleName();
     const QString labelText =
         qobject_cast<QLabel*>(control) ? qobject_cast<QLabel*>(control)->text() : QString();
     EXPECT_FALSE(name.isEmpty() && labelText.isEmpty()) << control->metaObject()->className();

@@ -33,7 +33,8 @@ std::size_t OpenDescriptors() {
 long ResidentKiB() {
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    if (line.rfind("VmRSS:", 0) == 0)
+      return std::stol(line.substr(6));
   }
   return -1;
 }
@@ -87,7 +88,8 @@ TEST_F(Soak, TenThousandGeneratesAndAThousandDepartmentClicksLeakNothing) {
 
   for (int i = 0; i < 10'000; ++i) {
     Generate();
-    if (i % 10 == 0) Department(static_cast<std::size_t>(i / 10) % 5);
+    if (i % 10 == 0)
+      Department(static_cast<std::size_t>(i / 10) % 5);
   }
   EXPECT_EQ(form->Text1->toPlainText().count('\n'), 12);
   EXPECT_EQ(OpenDescriptors(), descriptors);
