@@ -5,6 +5,8 @@
 namespace zr {
 
 namespace {
+constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ull;
+
 // SplitMix64's finaliser: spreads nearby clock readings over the whole seed space.
 std::uint64_t Mix(std::uint64_t z) {
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -16,13 +18,12 @@ std::uint64_t Mix(std::uint64_t z) {
 void ClockSeededRandom::Seed() {
   const auto ticks = static_cast<std::uint64_t>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count());
-  const std::uint64_t mixed = Mix(ticks + 0x9E3779B97F4A7C15ull * ++seeds_);
-  std::seed_seq seq{static_cast<std::uint32_t>(mixed), static_cast<std::uint32_t>(mixed >> 32)};
-  engine_.seed(seq);
+  state_ = Mix(ticks + kGolden * ++seeds_);
 }
 
 float ClockSeededRandom::Next() {
-  return UnitFloat(static_cast<std::uint32_t>(engine_()));
+  state_ += kGolden;
+  return UnitFloat(static_cast<std::uint32_t>(Mix(state_) >> 32));
 }
 
 float SeededRandom::Next() {

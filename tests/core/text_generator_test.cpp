@@ -117,7 +117,7 @@ TEST_P(QuoteMerging, JoinsQuotesOnlyWhereBothSidesHaveOne) {
   const QuoteRow& row = GetParam();
   for (int column = 1; column <= 3; ++column) {
     const char* phrase = column == 1 ? row.a : column == 2 ? row.b : row.c;
-    dir.WritePhrases("M" + std::to_string(column) + ".dat", std::vector<std::string>(12, phrase));
+    dir.WritePhrases(PhraseFileName('M', column), std::vector<std::string>(12, phrase));
   }
   // Identical records let every draw read the same line.
   UseDepartment('M', {12, 12, 12});

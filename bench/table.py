@@ -1,0 +1,44 @@
+#!/usr/bin/env python3
+"""table.py RESULTS.json: the goal table of BENCHMARKS.md from a zr_bench JSON run.
+
+Uses the median CPU time of each benchmark (the run needs --benchmark_repetitions); CPU time
+rather than wall time because the machine's two cores are shared, and a benchmark waiting for a
+core is not a slower benchmark.
+"""
+import json
+import sys
+
+
+def medians(path):
+    with open(path) as f:
+        runs = json.load(f)["benchmarks"]
+    return {r["run_name"]: r["cpu_time"] / 1000.0  # microseconds
+            for r in runs
+            if r.get("aggregate_name") == "median" and r.get("time_unit") == "ns"}
+
+
+def main():
+    m = medians(sys.argv[1])
+    rows = [
+        ("BM_Generate vs BM_IoFloor", m["BM_Generate"], m["BM_IoFloor"], 2.0),
+        ("BM_GenerateRecords/32767 vs /12", m["BM_GenerateRecords/32767"],
+         m["BM_GenerateRecords/12"], 1.2),
+        ("BM_IoFloorRecords/32767 vs /12 (the system alone, no goal)",
+         m["BM_IoFloorRecords/32767"], m["BM_IoFloorRecords/12"], None),
+    ]
+    print("| comparison | figure (µs) | against (µs) | ratio | goal | met? |")
+    print("| --- | ---: | ---: | ---: | ---: | --- |")
+    for name, figure, base, goal in rows:
+        ratio = figure / base
+        met = "—" if goal is None else ("yes" if ratio <= goal else "no")
+        goal_text = "—" if goal is None else f"≤ {goal:.1f}×"
+        print(f"| {name} | {figure:.1f} | {base:.1f} | {ratio:.2f}× | {goal_text} | {met} |")
+    print()
+    print("| benchmark | median CPU time (µs) |")
+    print("| --- | ---: |")
+    for name in sorted(m, key=lambda n: (n.split("/")[0], int(n.split("/")[1]) if "/" in n else 0)):
+        print(f"| {name} | {m[name]:.1f} |")
+
+
+if __name__ == "__main__":
+    main()
