@@ -38,8 +38,7 @@ using test::FixedClock;
 using test::PdfLines;
 using test::RunTool;
 
-const FixedClock kClock(std::chrono::system_clock::time_point(std::chrono::milliseconds(
-    QDateTime(QDate(2024, 3, 1), QTime(12, 0), QTimeZone::utc()).toMSecsSinceEpoch())));
+const FixedClock& kClock = test::kPrintClock;
 
 // What a user does: the text in the window's box, then a click on Print, with the system's
 // default printer. Returns what the box shows afterwards.

@@ -31,8 +31,7 @@ using test::PdfLines;
 using test::PdfPages;
 using test::PrintTo;
 
-const FixedClock kClock(std::chrono::system_clock::time_point(std::chrono::milliseconds(
-    QDateTime(QDate(2024, 3, 1), QTime(12, 0), QTimeZone::utc()).toMSecsSinceEpoch())));
+const FixedClock& kClock = test::kPrintClock;
 
 QString DateLine() {
   return QStringLiteral("Printed on ") + DateLineDate(kClock);

@@ -3,10 +3,17 @@
 // Lets GoogleTest show QStrings and table rows readably in failure messages instead of as raw
 // bytes.
 
+#include <QDate>
+#include <QDateTime>
 #include <QString>
+#include <QTime>
+#include <QTimeZone>
+#include <chrono>
 #include <concepts>
 #include <ostream>
 #include <string>
+
+#include "tests/support/fakes.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
@@ -23,5 +30,9 @@ requires requires(const Row& row) {
 void PrintTo(const Row& row, std::ostream* out) {
   *out << row.tag;
 }
+
+// Noon UTC on 1 March 2024: the same date in every time zone from UTC-11 to UTC+11.
+inline const FixedClock kPrintClock(std::chrono::system_clock::time_point(std::chrono::milliseconds(
+    QDateTime(QDate(2024, 3, 1), QTime(12, 0), QTimeZone::utc()).toMSecsSinceEpoch())));
 
 }  // namespace zr::test

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <fstream>
@@ -44,6 +45,22 @@ std::string ReadFile(const std::filesystem::path& path) {
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
+}
+
+std::map<std::string, std::string> Snapshot(const std::filesystem::path& dir) {
+  std::map<std::string, std::string> entries;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    struct stat info {};
+    ::lstat(entry.path().c_str(), &info);
+    std::string facts =
+        std::to_string(info.st_mode) + " " + std::to_string(info.st_size) + " " +
+        std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec) + " " +
+        std::to_string(info.st_ctim.tv_sec) + "." + std::to_string(info.st_ctim.tv_nsec);
+    if (S_ISREG(info.st_mode))
+      facts += " " + ReadFile(entry.path());
+    entries[entry.path().filename().string()] = std::move(facts);
+  }
+  return entries;
 }
 
 std::string DataDir::Read(std::string_view name) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,10 @@ class DataDir {
  private:
   std::filesystem::path path_;
 };
+
+// Everything a program could change in a directory, one entry a name: kind, size, modification
+// and change times, and the bytes of regular files. Equal snapshots mean nothing was written.
+std::map<std::string, std::string> Snapshot(const std::filesystem::path& dir);
 
 // The whole contents of a file.
 std::string ReadFile(const std::filesystem::path& path);

@@ -7,7 +7,6 @@
 #include <QTest>
 #include <filesystem>
 #include <functional>
-#include <map>
 
 #include "window_fixture.h"
 
@@ -31,23 +30,6 @@ struct BadInput {
   char department;    // the department in force afterwards
 };
 
-// Everything a handler could change in the data directory: names, kinds, sizes, times, bytes.
-std::map<std::string, std::string> Snapshot(const fs::path& dir) {
-  std::map<std::string, std::string> entries;
-  for (const auto& entry : fs::directory_iterator(dir)) {
-    struct stat info {};
-    ::lstat(entry.path().c_str(), &info);
-    std::string facts = std::to_string(info.st_mode) + " " + std::to_string(info.st_size) + " " +
-                        std::to_string(info.st_mtim.tv_sec) + "." +
-                        std::to_string(info.st_mtim.tv_nsec);
-    if (S_ISREG(info.st_mode)) {
-      facts += " " + std::to_string(std::hash<std::string>{}(test::ReadFile(entry.path())));
-    }
-    entries[entry.path().filename().string()] = facts;
-  }
-  return entries;
-}
-
 void Counts(const test::DataDir& dir, const std::string& text) {
   dir.Write("zintok.dat", text);
 }
@@ -63,7 +45,7 @@ TEST_P(BadInputs, ShowWhatTheUserExpectsAndChangeNothing) {
   QTest::mouseClick(form->Option1[1], Qt::LeftButton);  // Financial
   ASSERT_EQ(state.DeptLetter, 'F');
   row.prepare(dir);
-  const auto before = Snapshot(dir.path());
+  const auto before = test::Snapshot(dir.path());
   const ZINTOK1 stateBefore = state;
 
   if (row.click != Click::Generate)
@@ -84,7 +66,7 @@ TEST_P(BadInputs, ShowWhatTheUserExpectsAndChangeNothing) {
     EXPECT_EQ(state.PhraseCounts, stateBefore.PhraseCounts);
   }
   EXPECT_FALSE(files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3));
-  EXPECT_EQ(Snapshot(dir.path()), before);
+  EXPECT_EQ(test::Snapshot(dir.path()), before);
 }
 
 // A counts file whose reading fails leaves Financial in force.

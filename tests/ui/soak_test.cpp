@@ -1,13 +1,10 @@
 // Long runs of the real handlers in an offscreen window: nothing written, nothing leaked.
-#include <sys/stat.h>
-
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 
 #include "ui/spin_button.h"
@@ -39,20 +36,6 @@ long ResidentKiB() {
   return -1;
 }
 
-// Names, sizes, bytes and modification and change times of everything in the directory.
-std::map<std::string, std::string> Snapshot(const fs::path& dir) {
-  std::map<std::string, std::string> entries;
-  for (const auto& entry : fs::directory_iterator(dir)) {
-    struct stat info {};
-    ::lstat(entry.path().c_str(), &info);
-    entries[entry.path().filename().string()] =
-        std::to_string(info.st_size) + " " + std::to_string(info.st_mtim.tv_sec) + "." +
-        std::to_string(info.st_mtim.tv_nsec) + " " + std::to_string(info.st_ctim.tv_sec) + "." +
-        std::to_string(info.st_ctim.tv_nsec) + " " + test::ReadFile(entry.path());
-  }
-  return entries;
-}
-
 class Soak : public test::WindowTest {
  protected:
   void Generate() { QTest::mouseClick(form->Command2, Qt::LeftButton); }
@@ -60,7 +43,7 @@ class Soak : public test::WindowTest {
 };
 
 TEST_F(Soak, EveryHandlerFailuresIncludedLeavesTheDataDirectoryAsItWas) {
-  const auto before = Snapshot(dir.path());
+  const auto before = test::Snapshot(dir.path());
   for (std::size_t i = 0; i < 5; ++i) {
     Department(i);
     Generate();
@@ -68,16 +51,16 @@ TEST_F(Soak, EveryHandlerFailuresIncludedLeavesTheDataDirectoryAsItWas) {
     QTest::mouseClick(form->SpinButton1->downArrow(), Qt::LeftButton);
     QTest::mouseClick(form->Command1, Qt::LeftButton);
   }
-  EXPECT_EQ(Snapshot(dir.path()), before);
+  EXPECT_EQ(test::Snapshot(dir.path()), before);
   // Failing paths: a count too small for a text, then a printer that breaks down.
   dir.Write("zintok.dat", "11,30,30");
-  const auto broken = Snapshot(dir.path());
+  const auto broken = test::Snapshot(dir.path());
   Department(0);
   Generate();
   printer.failOn = "enddoc";
   QTest::mouseClick(form->Command1, Qt::LeftButton);
   EXPECT_EQ(form->Text1->toPlainText(), "Unknown VB error.");
-  EXPECT_EQ(Snapshot(dir.path()), broken);
+  EXPECT_EQ(test::Snapshot(dir.path()), broken);
 }
 
 TEST_F(Soak, TenThousandGeneratesAndAThousandDepartmentClicksLeakNothing) {
