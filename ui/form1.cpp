@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -53,7 +54,10 @@ Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
       option1Group_(new QButtonGroup(this)),
       controller_(state, services, *this, *Text1) {
   setWindowTitle(QStringLiteral("Zeziru Ridaz"));
-  setWindowIcon(QIcon(QStringLiteral(":/zeziru-ridaz.xpm")));
+  // Read as XPM outright: left to guess, Qt loads every image format plugin to ask it first.
+  QImageReader icon(QStringLiteral(":/zeziru-ridaz.xpm"), "xpm");
+  icon.setAutoDetectImageFormat(false);
+  setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
   // A fixed layout: no resizing and no maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
