@@ -1,6 +1,8 @@
 #include "ui/spin_button.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolButton>
 
 namespace zr {
@@ -43,9 +45,31 @@ void SpinButton::keyPressEvent(QKeyEvent* event) {
 
 void SpinButton::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  const int upperHeight = height() / 2;
-  up_->setGeometry(0, 0, width(), upperHeight);
-  down_->setGeometry(0, upperHeight, width(), height() - upperHeight);
+  // A one-pixel margin around the arrows is where the focus frame shows.
+  const QRect inner = rect().adjusted(1, 1, -1, -1);
+  const int upperHeight = inner.height() / 2;
+  up_->setGeometry(inner.x(), inner.y(), inner.width(), upperHeight);
+  down_->setGeometry(inner.x(), inner.y() + upperHeight, inner.width(),
+                     inner.height() - upperHeight);
+}
+
+void SpinButton::paintEvent(QPaintEvent* /*event*/) {
+  if (!hasFocus())
+    return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void SpinButton::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void SpinButton::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 }  // namespace zr
