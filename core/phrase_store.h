@@ -24,6 +24,13 @@ inline constexpr std::array<Department, 5> kDepartments = {{
     {"Technical", 'T'},
 }};
 
+// The table row of a department letter; the row count when no department has it.
+constexpr std::size_t DepartmentRow(char letter) {
+  std::size_t row = 0;
+  while (row < kDepartments.size() && kDepartments[row].letter != letter) ++row;
+  return row;
+}
+
 inline constexpr std::string_view kCountsFileName = "zintok.dat";
 inline constexpr int kColumns = 3;
 inline constexpr int kRecordLength = 40;

@@ -51,6 +51,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry, const
 Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
     : QWidget(parent),
       Text1(new QPlainTextEdit(this)),
+      state_(state),
       option1Group_(new QButtonGroup(this)),
       controller_(state, services, *this, *Text1) {
   setWindowTitle(QStringLiteral("Zeziru Ridaz"));
@@ -175,6 +176,11 @@ void Form1::SetTabOrder() {
 
 void Form1::Option1_Click(int index) {
   controller_.DepartmentClick(static_cast<std::int16_t>(index));
+  // A failed click leaves the previous department in force: show that one as selected, so the
+  // selection never names a department whose phrases Generate would not use.
+  const std::size_t row = DepartmentRow(state_.DeptLetter);
+  if (row < Option1.size())
+    Option1[row]->setChecked(true);
 }
 
 void Form1::Command1_Click() {

@@ -51,6 +51,7 @@ class Form1 : public QWidget {
   void CreateControls();
   void SetTabOrder();
 
+  ZINTOK1& state_;
   QButtonGroup* option1Group_;
   Controller controller_;
 };

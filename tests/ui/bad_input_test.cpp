@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/phrase_store.h"
 #include "window_fixture.h"
 
 namespace zr {
@@ -62,6 +63,7 @@ TEST_P(BadInputs, ShowWhatTheUserExpectsAndChangeNothing) {
     EXPECT_EQ(TextColour(), QColor(255, 0, 0));
   }
   EXPECT_EQ(state.DeptLetter, row.department);
+  EXPECT_TRUE(form->Option1[DepartmentRow(row.department)]->isChecked());
   if (row.department == stateBefore.DeptLetter) {
     EXPECT_EQ(state.PhraseCounts, stateBefore.PhraseCounts);
   }

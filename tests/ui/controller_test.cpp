@@ -131,6 +131,7 @@ TEST_P(HandlerFailures, ShowTheirMessageInRedAndTheNextClickWorksAgain) {
   EXPECT_EQ(Text(), row.message);
   EXPECT_TRUE(ShowsError());
   EXPECT_EQ(state.DeptLetter, before.DeptLetter);
+  EXPECT_TRUE(form->Option1[0]->isChecked()) << "the selection names the department in force";
   EXPECT_FALSE(files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3));
 
   dir.WriteUniformSet(30);
