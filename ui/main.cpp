@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <iostream>
 
@@ -29,7 +30,9 @@ int main(int argc, char* argv[]) {
                                .arg(QString::fromUtf8(zr::DescribeFailureNumber(failure.number())));
     std::cerr << report.toStdString() << "\n(" << failure.what() << ")\n";
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Zeziru Ridaz"), report, QMessageBox::Ok);
-    box.setInformativeText(QString::fromUtf8(failure.what()));
+    box.setInformativeText(
+        QStringLiteral("%1\n\nThe data files are read from the folder the program starts in: %2")
+            .arg(QString::fromUtf8(failure.what()), QDir::currentPath()));
     box.exec();
     return 1;
   }
