@@ -1,16 +1,22 @@
 #include "ui/form1.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "core/phrase_store.h"
+#include "runtime/convert.h"
 #include "runtime/text.h"
+#include "ui/accessibility.h"
 #include "ui/colours.h"
+#include "ui/error_display.h"
 #include "ui/spin_button.h"
 #include "ui/twips.h"
 
@@ -30,19 +36,18 @@ QFont ArialFont(qreal points, bool bold, bool italic = false) {
   return font;
 }
 
-void SetColour(QWidget* widget, QPalette::ColorRole role, std::uint32_t value) {
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
-  palette.setColor(role, ColourFromValue(value, palette));
+  palette.setColor(role, colour);
   widget->setPalette(palette);
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry, const QFont& font,
-                  std::uint32_t colour, Qt::Alignment alignment) {
+                  Qt::Alignment alignment) {
   auto* label = new QLabel(caption, parent);
   label->setGeometry(geometry);
   label->setFont(font);
   label->setAlignment(alignment | Qt::AlignVCenter);
-  SetColour(label, QPalette::WindowText, colour);
   return label;
 }
 
@@ -51,9 +56,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry, const
 Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
     : QWidget(parent),
       Text1(new QPlainTextEdit(this)),
-      state_(state),
       option1Group_(new QButtonGroup(this)),
-      controller_(state, services, *this, *Text1) {
+      controller_(state, services) {
+  InstallAccessibleInterfaces();
   setWindowTitle(QStringLiteral("Zeziru Ridaz"));
   // Read as XPM outright: left to guess, Qt loads every image format plugin to ask it first.
   QImageReader icon(QStringLiteral(":/zeziru-ridaz.xpm"), "xpm");
@@ -65,29 +70,31 @@ Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   setAutoFillBackground(true);
-  SetColour(this, QPalette::Window, kLightGrey);
-  SetColour(this, QPalette::WindowText, kSystemWindowText);
   QFont ownFont(QStringLiteral("MS Sans Serif"));
   ownFont.setPointSizeF(7.8);
   ownFont.setBold(true);
   setFont(ownFont);
 
   CreateControls();
+  ApplyColours();
   SetTabOrder();
   Text1->setFocus();
 }
 
 void Form1::Load() {
+  CentreOnScreen();
   controller_.Load();
+  const auto [smallest, largest] = controller_.SizeRange();
+  SpinButton1->SetRange(smallest, largest);
+  centreWithFrame_ = true;
 }
 
 void Form1::CreateControls() {
   const auto centred = Qt::AlignHCenter;
 
   Label2 = MakeLabel(this, QStringLiteral("Zeziru Ridaz"), TwipsRect(1320, 60, 5592, 444),
-                     ArialFont(19.8, true, true), kBlue, centred);
+                     ArialFont(19.8, true, true), centred);
   Label2->setAutoFillBackground(true);
-  SetColour(Label2, QPalette::Window, kLightGrey);
   Label2->setAccessibleName(tr("Zeziru Ridaz"));
   Label2->setAccessibleDescription(tr("The program's title"));
 
@@ -105,14 +112,17 @@ void Form1::CreateControls() {
     auto* option = new QRadioButton(caption, this);
     option->setGeometry(TwipsRect(kPlaces[i].left, kPlaces[i].top, kPlaces[i].width, 312));
     option->setFont(ArialFont(7.8, true));
-    SetColour(option, QPalette::WindowText, kSystemButtonText);
     option->setAccessibleName(caption);
     option->setAccessibleDescription(tr("Generate text for this department"));
     option1Group_->addButton(option, static_cast<int>(i));
     Option1[i] = option;
   }
   Option1[0]->setChecked(true);
-  connect(option1Group_, &QButtonGroup::idClicked, this, &Form1::Option1_Click);
+  // The department follows the checked option however it got checked: a click, the keyboard or
+  // an assistive tool's toggle.
+  connect(option1Group_, &QButtonGroup::idPressed, this, &Form1::Option1_Pressed);
+  connect(option1Group_, &QButtonGroup::idToggled, this, &Form1::Option1_Toggled);
+  connect(option1Group_, &QButtonGroup::idClicked, this, &Form1::Option1_Clicked);
 
   Command1 = new QPushButton(QStringLiteral("Print"), this);
   Command1->setGeometry(TwipsRect(120, 1428, 1332, 372));
@@ -125,10 +135,9 @@ void Form1::CreateControls() {
   Command2->setFont(ArialFont(10.8, true));
   Command2->setToolTip(QStringLiteral("Left-click to generate more zintok."));
   Command2->setAccessibleDescription(tr("Generate twelve new lines of text"));
-  connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+  connect(Command2, &QPushButton::clicked, this, [this] { Show(controller_.Generate()); });
 
   for (QPushButton* button : {Command1, Command2}) {
-    SetColour(button, QPalette::Button, kLightGrey);
     // Enter presses a button only while it has the focus; no button is the default.
     button->setAutoDefault(true);
     button->setDefault(false);
@@ -138,11 +147,11 @@ void Form1::CreateControls() {
   SpinButton1->setGeometry(TwipsRect(6612, 1428, 408, 372));
   SpinButton1->setAccessibleName(tr("Font Size"));
   SpinButton1->setAccessibleDescription(tr("Steps the size of the text up or down"));
-  connect(SpinButton1, &SpinButton::SpinDown, this, &Form1::SpinButton1_SpinDown);
-  connect(SpinButton1, &SpinButton::SpinUp, this, &Form1::SpinButton1_SpinUp);
+  connect(SpinButton1, &SpinButton::SpinDown, this, [this] { Show(controller_.SizeDown()); });
+  connect(SpinButton1, &SpinButton::SpinUp, this, [this] { Show(controller_.SizeUp()); });
 
   Label4 = MakeLabel(this, QStringLiteral("Font Size"), TwipsRect(7100, 1512, 852, 252),
-                     ArialFont(9, true), kSystemWindowText, Qt::AlignLeft);
+                     ArialFont(9, true), Qt::AlignLeft);
   Label4->setAccessibleDescription(tr("Caption of the size spinner"));
 
   Text1->setGeometry(TwipsRect(120, 2040, 7932, 3324));
@@ -153,13 +162,14 @@ void Form1::CreateControls() {
   Text1->setTabChangesFocus(true);
   Text1->setAccessibleName(tr("Generated text"));
   Text1->setAccessibleDescription(tr("The generated text; it can be edited before printing"));
+  SpinButton1->SetReading(Text1->font().pointSizeF());
 
   const QString copyright = QString::fromStdString(Cp1252ToUtf8("\xA9 2026 The Zeziru Ridaz team"));
-  Label1 = MakeLabel(this, copyright, TwipsRect(1908, 5604, 4332, 252), ArialFont(9.6, true),
-                     kYellow, centred);
+  Label1 =
+      MakeLabel(this, copyright, TwipsRect(1908, 5604, 4332, 252), ArialFont(9.6, true), centred);
   Label1->setAccessibleDescription(tr("Copyright"));
   Label3 = MakeLabel(this, QStringLiteral("Email: team@zeziru-ridaz.example"),
-                     TwipsRect(1908, 5856, 4332, 252), ArialFont(9.6, true), kYellow, centred);
+                     TwipsRect(1908, 5856, 4332, 252), ArialFont(9.6, true), centred);
   Label3->setAccessibleDescription(tr("Contact address"));
 }
 
@@ -174,29 +184,121 @@ void Form1::SetTabOrder() {
   }
 }
 
-void Form1::Option1_Click(int index) {
-  controller_.DepartmentClick(static_cast<std::int16_t>(index));
-  // A failed click leaves the previous department in force: show that one as selected, so the
-  // selection never names a department whose phrases Generate would not use.
-  const std::size_t row = DepartmentRow(state_.DeptLetter);
-  if (row < Option1.size())
-    Option1[row]->setChecked(true);
+void Form1::ApplyColours() {
+  const QColor grey = ColourFromValue(kLightGrey, palette());
+  // Theme colours that stand on the fixed grey: readable under any theme, unchanged under a light
+  // one.
+  const auto onGrey = [&](QWidget* widget, std::uint32_t value) {
+    return ReadableOn(ColourFromValue(value, QApplication::palette(widget)), grey);
+  };
+  SetColour(this, QPalette::Window, grey);
+  SetColour(this, QPalette::WindowText, onGrey(this, kSystemWindowText));
+  SetColour(Label2, QPalette::Window, grey);
+  SetColour(Label2, QPalette::WindowText, ColourFromValue(kBlue, palette()));
+  for (QRadioButton* option : Option1)
+    SetColour(option, QPalette::WindowText, onGrey(option, kSystemButtonText));
+  for (QPushButton* button : {Command1, Command2}) {
+    SetColour(button, QPalette::Button, grey);
+    SetColour(button, QPalette::ButtonText, onGrey(button, kSystemButtonText));
+  }
+  SetColour(Label4, QPalette::WindowText, onGrey(Label4, kSystemWindowText));
+  for (QLabel* footer : {Label1, Label3})
+    SetColour(footer, QPalette::WindowText, ColourFromValue(kYellow, palette()));
+}
+
+void Form1::CentreOnScreen() {
+  const QScreen* screen = this->screen();
+  if (screen == nullptr)
+    return;
+  const QRect area = screen->geometry();
+  const QSize outer = frameGeometry().size();
+  // In twips: the difference rounded to a whole number, then halved toward zero.
+  const int left = RoundToInt32((area.width() - outer.width()) * double{kTwipsPerPixel}) / 2;
+  const int top = RoundToInt32((area.height() - outer.height()) * double{kTwipsPerPixel}) / 2;
+  move(area.x() + TwipsToPixels(left), area.y() + TwipsToPixels(top));
+}
+
+bool Form1::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  // A window manager adds its frame only once the window is mapped; the start-up centring could
+  // count only the client area, so centre once more as soon as the frame is known.
+  if (centreWithFrame_ && (event->type() == QEvent::Move || event->type() == QEvent::Show) &&
+      frameGeometry().size() != size()) {
+    centreWithFrame_ = false;
+    CentreOnScreen();
+  }
+  return handled;
+}
+
+void Form1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ApplicationPaletteChange)
+    ApplyColours();
+}
+
+void Form1::Option1_Pressed() {
+  toggledSincePress_ = false;
+}
+
+void Form1::Option1_Toggled(int index, bool checked) {
+  if (!checked || inDepartmentClick_)
+    return;
+  toggledSincePress_ = true;
+  DepartmentClick(index);
+}
+
+void Form1::Option1_Clicked(int index) {
+  if (!toggledSincePress_)
+    DepartmentClick(index);
+  toggledSincePress_ = false;
+}
+
+void Form1::DepartmentClick(int index) {
+  inDepartmentClick_ = true;
+  Show(controller_.DepartmentClick(static_cast<std::int16_t>(index)));
+  inDepartmentClick_ = false;
 }
 
 void Form1::Command1_Click() {
-  controller_.Print();
+  Show(controller_.Print(Text1->toPlainText()));
 }
 
-void Form1::Command2_Click() {
-  controller_.Generate();
+void Form1::Show(const TextBoxChange& change) {
+  if (change.error) {
+    ShowError(*change.error);
+  } else {
+    if (change.normalColour) {
+      QPalette palette = Text1->palette();
+      palette.setColor(QPalette::Text,
+                       ColourFromValue(kSystemWindowText, QApplication::palette(Text1)));
+      Text1->setPalette(palette);
+    }
+    if (change.points)
+      SetTextSize(*change.points);
+    if (change.text)
+      Text1->setPlainText(*change.text);
+    if (change.focus)
+      Text1->setFocus();
+  }
+  // A failed department click leaves the previous department in force: select its option, so the
+  // selection never names a department whose phrases Generate would not use.
+  if (change.department && *change.department < Option1.size())
+    Option1[*change.department]->setChecked(true);
 }
 
-void Form1::SpinButton1_SpinDown() {
-  controller_.SizeDown();
+void Form1::ShowError(std::int16_t errNumber) {
+  QPalette palette = Text1->palette();
+  palette.setColor(QPalette::Text, ColourFromValue(kRed, palette));
+  Text1->setPalette(palette);
+  SetTextSize(kErrorFontSize);
+  Text1->setPlainText(ErrorMessage(errNumber));
 }
 
-void Form1::SpinButton1_SpinUp() {
-  controller_.SizeUp();
+void Form1::SetTextSize(float points) {
+  QFont font = Text1->font();
+  font.setPointSizeF(static_cast<qreal>(points));
+  Text1->setFont(font);
+  SpinButton1->SetReading(font.pointSizeF());
 }
 
 }  // namespace zr

@@ -18,8 +18,8 @@ namespace zr {
 
 class SpinButton;
 
-// The program's one window. It builds the controls and wires each to its handler; what the
-// handlers do lives in Controller.
+// The program's one window. It builds the controls, wires each to its handler and shows what the
+// handlers leave; what the handlers do lives in Controller.
 class Form1 : public QWidget {
   Q_OBJECT
 
@@ -29,7 +29,9 @@ class Form1 : public QWidget {
   // Start-up, before the window is first shown. Not guarded: a failure propagates to the caller.
   void Load();
 
-  // The controls, named as the layout names them.
+  // Replaces the whole text of Text1 with the message for the number, in red at 11 points.
+  void ShowError(std::int16_t errNumber);
+
   QPlainTextEdit* Text1;
   QPushButton* Command1;
   QPushButton* Command2;
@@ -40,20 +42,35 @@ class Form1 : public QWidget {
   QLabel* Label3;
   QLabel* Label4;
 
+ protected:
+  bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
  private slots:
-  void Option1_Click(int index);
+  void Option1_Pressed();
+  void Option1_Toggled(int index, bool checked);
+  void Option1_Clicked(int index);
   void Command1_Click();
-  void Command2_Click();
-  void SpinButton1_SpinDown();
-  void SpinButton1_SpinUp();
 
  private:
   void CreateControls();
   void SetTabOrder();
+  void ApplyColours();
+  void CentreOnScreen();
+  void DepartmentClick(int index);
+  void Show(const TextBoxChange& change);
+  void SetTextSize(float points);
 
-  ZINTOK1& state_;
   QButtonGroup* option1Group_;
   Controller controller_;
+  // Set while a department click runs, so that re-selecting the option of the department in force
+  // is not taken for another click.
+  bool inDepartmentClick_ = false;
+  // An option checked by a click was handled when it became checked; a click on the option that
+  // is already checked still reads the counts file again.
+  bool toggledSincePress_ = false;
+  // The window is centred again once its frame is known.
+  bool centreWithFrame_ = false;
 };
 
 }  // namespace zr

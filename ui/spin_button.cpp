@@ -1,5 +1,6 @@
 #include "ui/spin_button.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -28,6 +29,19 @@ SpinButton::SpinButton(QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   connect(up_, &QToolButton::clicked, this, &SpinButton::SpinUp);
   connect(down_, &QToolButton::clicked, this, &SpinButton::SpinDown);
+}
+
+void SpinButton::SetReading(double value) {
+  if (value == reading_)
+    return;
+  reading_ = value;
+  QAccessibleValueChangeEvent event(this, value);
+  QAccessible::updateAccessibility(&event);
+}
+
+void SpinButton::SetRange(double minimum, double maximum) {
+  minimum_ = minimum;
+  maximum_ = maximum;
 }
 
 void SpinButton::keyPressEvent(QKeyEvent* event) {

@@ -7,7 +7,8 @@ class QToolButton;
 namespace zr {
 
 // A two-arrow spinner: the upper arrow reports SpinUp, the lower SpinDown. A held arrow repeats;
-// with the keyboard focus, the Up and Down keys press the arrows.
+// with the keyboard focus, the Up and Down keys press the arrows. It keeps no value of its own; the
+// reading is what the window last set, so assistive tools can tell what a step did.
 class SpinButton : public QWidget {
   Q_OBJECT
 
@@ -16,6 +17,12 @@ class SpinButton : public QWidget {
 
   QToolButton* upArrow() const { return up_; }
   QToolButton* downArrow() const { return down_; }
+
+  double reading() const { return reading_; }
+  double minimum() const { return minimum_; }
+  double maximum() const { return maximum_; }
+  void SetReading(double value);
+  void SetRange(double minimum, double maximum);
 
  signals:
   void SpinUp();
@@ -31,6 +38,9 @@ class SpinButton : public QWidget {
  private:
   QToolButton* up_;
   QToolButton* down_;
+  double reading_ = 0.0;
+  double minimum_ = 0.0;
+  double maximum_ = 0.0;
 };
 
 }  // namespace zr

@@ -195,7 +195,7 @@ TEST(ErrorMessages, FiveNumbersHaveTheirOwnAndEveryOtherTheDefault) {
 TEST_F(Handlers, ShowErrorReplacesTheWholeTextWithTheMessageInRedAt11Points) {
   ClickGenerate();
   SizeUp();
-  ShowError(*form->Text1, 13);
+  form->ShowError(13);
   EXPECT_EQ(Text(), "Invalid date.");
   EXPECT_TRUE(ShowsError());
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace zr {
+
+// Lets assistive tools see the window as the application's frame, named by its title, and the
+// spinner as a spin box with a value and increase/decrease actions. Safe to call more than once.
+void InstallAccessibleInterfaces();
+
+}  // namespace zr
