@@ -232,8 +232,14 @@ bool Form1::event(QEvent* event) {
 
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::ApplicationPaletteChange)
+  // A theme switched while the program runs changes the colours that stand on the grey too.
+  if ((event->type() == QEvent::PaletteChange ||
+       event->type() == QEvent::ApplicationPaletteChange) &&
+      !applyingColours_) {
+    applyingColours_ = true;
     ApplyColours();
+    applyingColours_ = false;
+  }
 }
 
 void Form1::Option1_Pressed() {

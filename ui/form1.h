@@ -69,6 +69,8 @@ class Form1 : public QWidget {
   // An option checked by a click was handled when it became checked; a click on the option that
   // is already checked still reads the counts file again.
   bool toggledSincePress_ = false;
+  // Setting the colours changes the palette, which would set them again.
+  bool applyingColours_ = false;
   // The window is centred again once its frame is known.
   bool centreWithFrame_ = false;
 };

@@ -248,9 +248,10 @@ TEST_F(Handlers, APrinterFailureShowsTheDefaultMessageAndPrintAgainPrintsIt) {
 TEST_F(Handlers, AFailureNumberBeyond16BitsShowsTheDefaultMessage) {
   ClickGenerate();
   printer.failOn = "font";
-  printer.failNumber = 70000;
+  printer.failNumber = 65536 + err::kOverflow;  // truncated, it would read as an overflow
   ClickPrint();
   EXPECT_EQ(Text(), kUnknown);
+  EXPECT_EQ(state.ErrNumber, 0);
   EXPECT_TRUE(ShowsError());
 }
 

@@ -1,16 +1,19 @@
 #include "ui/form1.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QToolButton>
 
+#include "ui/colours.h"
 #include "ui/spin_button.h"
-#include "ui/twips.h"
 #include "window_fixture.h"
 
 namespace zr {
@@ -20,31 +23,29 @@ using test::WindowTest;
 
 struct Place {
   const char* tag;
-  int left, top, width, height;
+  QRect pixels;  // the layout's twips at 15 twips a pixel, each edge rounded
 };
 
 TEST_F(WindowTest, ControlsStandWhereTheLayoutPutsThemAt96Dpi) {
   EXPECT_EQ(form->size(), QSize(545, 416));  // 8172 x 6240 twips
   EXPECT_EQ(form->minimumSize(), form->maximumSize());
   const std::vector<std::pair<QWidget*, Place>> rows = {
-      {form->Label2, {"Label2", 1320, 60, 5592, 444}},
-      {form->Option1[0], {"Executive", 120, 700, 1716, 312}},
-      {form->Option1[2], {"Marketing", 3291, 700, 2124, 312}},
-      {form->Option1[4], {"Technical", 6870, 700, 1212, 312}},
-      {form->Option1[1], {"Financial", 120, 996, 1716, 312}},
-      {form->Option1[3], {"Personnel", 3291, 996, 1716, 312}},
-      {form->Command1, {"Command1", 120, 1428, 1332, 372}},
-      {form->Command2, {"Command2", 1824, 1428, 4512, 372}},
-      {form->SpinButton1, {"SpinButton1", 6612, 1428, 408, 372}},
-      {form->Label4, {"Label4", 7100, 1512, 852, 252}},
-      {form->Text1, {"Text1", 120, 2040, 7932, 3324}},
-      {form->Label1, {"Label1", 1908, 5604, 4332, 252}},
-      {form->Label3, {"Label3", 1908, 5856, 4332, 252}},
+      {form->Label2, {"Label2", {88, 4, 373, 30}}},             // 1320, 60, 5592, 444
+      {form->Option1[0], {"Executive", {8, 47, 114, 20}}},      // 120, 700, 1716, 312
+      {form->Option1[2], {"Marketing", {219, 47, 142, 20}}},    // 3291, 700, 2124, 312
+      {form->Option1[4], {"Technical", {458, 47, 81, 20}}},     // 6870, 700, 1212, 312
+      {form->Option1[1], {"Financial", {8, 66, 114, 21}}},      // 120, 996, 1716, 312
+      {form->Option1[3], {"Personnel", {219, 66, 115, 21}}},    // 3291, 996, 1716, 312
+      {form->Command1, {"Command1", {8, 95, 89, 25}}},          // 120, 1428, 1332, 372
+      {form->Command2, {"Command2", {122, 95, 300, 25}}},       // 1824, 1428, 4512, 372
+      {form->SpinButton1, {"SpinButton1", {441, 95, 27, 25}}},  // 6612, 1428, 408, 372
+      {form->Label4, {"Label4", {473, 101, 57, 17}}},           // 7100, 1512, 852, 252
+      {form->Text1, {"Text1", {8, 136, 529, 222}}},             // 120, 2040, 7932, 3324
+      {form->Label1, {"Label1", {127, 374, 289, 16}}},          // 1908, 5604, 4332, 252
+      {form->Label3, {"Label3", {127, 390, 289, 17}}},          // 1908, 5856, 4332, 252
   };
   for (const auto& [widget, place] : rows) {
-    EXPECT_EQ(widget->geometry(), TwipsRect(place.left, place.top, place.width, place.height))
-        << place.tag;
-    EXPECT_TRUE(form->rect().contains(widget->geometry())) << place.tag;
+    EXPECT_EQ(widget->geometry(), place.pixels) << place.tag;
     for (const auto& [other, otherPlace] : rows) {
       // The two rows of option buttons overlap by 16 twips in the layout itself: one pixel.
       const QRect overlap = widget->geometry().intersected(other->geometry());
@@ -54,7 +55,6 @@ TEST_F(WindowTest, ControlsStandWhereTheLayoutPutsThemAt96Dpi) {
       }
     }
   }
-  EXPECT_EQ(form->Label1->geometry().bottom() + 1, form->Label3->geometry().top());
 }
 
 struct Look {
@@ -111,6 +111,45 @@ TEST_F(WindowTest, Colours) {
     EXPECT_TRUE(footer->alignment() & Qt::AlignHCenter);
   }
   EXPECT_EQ(TextColour(), NormalTextColour());
+  // Under a light theme the theme's own colours stand unchanged.
+  EXPECT_EQ(form->Label4->palette().color(QPalette::WindowText),
+            QApplication::palette(form->Label4).color(QPalette::Text));
+  EXPECT_EQ(form->Option1[0]->palette().color(QPalette::WindowText),
+            QApplication::palette(form->Option1[0]).color(QPalette::ButtonText));
+}
+
+TEST_F(WindowTest, CaptionsOnTheGreyStayReadableUnderADarkTheme) {
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+    dark.setColor(role, QColor(45, 45, 45));
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dark.setColor(role, QColor(238, 238, 238));
+  QApplication::setPalette(dark);
+  QApplication::processEvents();
+  const QImage shot = form->grab().toImage();
+  QApplication::setPalette(light);
+
+  const QColor grey(192, 192, 192);
+  const auto clearestPixel = [&](QRect area) {
+    double best = 1.0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        best = std::max(best, ContrastRatio(shot.pixelColor(x, y), grey));
+    return best;
+  };
+  std::vector<std::pair<const char*, QRect>> captions = {
+      {"Label4", form->Label4->geometry()},
+      {"Command1", form->Command1->geometry().adjusted(6, 6, -6, -6)},
+      {"Command2", form->Command2->geometry().adjusted(6, 6, -6, -6)}};
+  for (QRadioButton* option : form->Option1) {
+    QStyleOptionButton style;
+    style.initFrom(option);
+    const QRect text =
+        option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+    captions.emplace_back("option", text.translated(option->pos()));
+  }
+  for (const auto& [tag, area] : captions) EXPECT_GE(clearestPixel(area), 4.5) << tag;
 }
 
 TEST_F(WindowTest, StartsWithExecutiveSelectedAndAnEmptyFocusedTextBox) {
@@ -197,6 +236,41 @@ TEST_F(WindowTest, SpinnerReportsTwoDistinctActionsByMouseAndKeyboard) {
   QTest::keyClick(form->SpinButton1, Qt::Key_Down);
   EXPECT_TRUE(QTest::qWaitFor([&] { return up.count() == 2 && down.count() == 3; }));
   EXPECT_EQ(state.FontSizeIndex, 1);  // 2 -> 3 -> 2 -> 3 -> 2 -> 1
+}
+
+TEST_F(WindowTest, SpinnerShowsAFocusFrameOnlyWhileItHasTheKeyboardFocus) {
+  const QImage unfocused = form->SpinButton1->grab().toImage();
+  form->Command2->setFocus();
+  QTest::keyClick(form->Command2, Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), form->SpinButton1);
+  EXPECT_NE(form->SpinButton1->grab().toImage(), unfocused);
+}
+
+TEST_F(WindowTest, AssistiveToolsSeeTheFrameAndDriveTheOptionsAndTheSpinner) {
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+  EXPECT_EQ(window->role(), QAccessible::Window);
+  EXPECT_EQ(window->text(QAccessible::Name), "Zeziru Ridaz");
+
+  // A toggle checks the option without a click; the department follows all the same.
+  QAccessible::queryAccessibleInterface(form->Option1[3])
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::toggleAction());
+  ASSERT_TRUE(form->Option1[3]->isChecked());
+  EXPECT_EQ(state.DeptLetter, 'P');
+  QTest::mouseClick(form->Command2, Qt::LeftButton);
+  EXPECT_TRUE(Text().startsWith("P1-"));
+
+  QAccessibleInterface* spinner = QAccessible::queryAccessibleInterface(form->SpinButton1);
+  EXPECT_EQ(spinner->role(), QAccessible::SpinBox);
+  spinner->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+  EXPECT_DOUBLE_EQ(spinner->valueInterface()->currentValue().toDouble(), 12.0);
+  EXPECT_FLOAT_EQ(TextSize(), 12.0f);
+  QAccessibleInterface* smaller =
+      QAccessible::queryAccessibleInterface(form->SpinButton1->downArrow());
+  EXPECT_EQ(smaller->text(QAccessible::Name), "Smaller text");
+  smaller->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return TextSize() == 9.6f; }));
+  EXPECT_FLOAT_EQ(spinner->valueInterface()->currentValue().toFloat(), 9.6f);
 }
 
 TEST_F(WindowTest, EveryControlHasAnAccessibleNameAndDescription) {
