@@ -9,6 +9,7 @@ packages=(
   fonts-liberation2
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick
+  openbox qt6-gtk-platformtheme dbus at-spi2-core python3-pyatspi
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
 

@@ -62,7 +62,7 @@ opens_centred_window_on_bundled_set() {
   [ -n "$window" ] || return
   eval "$(xdotool getwindowgeometry --shell "$window")"
   check "client area is 545 x 416 pixels (got ${WIDTH}x${HEIGHT})" test "$WIDTH" = 545 -a "$HEIGHT" = 416
-  check "window is centred (got $X,$Y)" test "$X" = 367 -a "$Y" = 304
+  check "window is centred without a frame (got $X,$Y)" test "$X" = 367 -a "$Y" = 304
   import -window "$window" "$shots/zeziru-ridaz-start.png"
 
   # Generate (the wide button), then a department and Generate again.
@@ -102,8 +102,134 @@ reports_missing_counts_file_and_exits_1() {
   check "no data file was created" test -z "$(ls -A "$work/empty")"
 }
 
+# The highest WCAG contrast against the window's grey of any pixel in IMAGE's area WxH+X+Y, times 10.
+clearest_contrast() {
+  convert "$1" -crop "$2" +repage -depth 8 txt:- | awk -F'[(),]' '
+    function lin(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+    NR > 1 {
+      l = 0.2126 * lin($4) + 0.7152 * lin($5) + 0.0722 * lin($6); g = 0.527115
+      r = l > g ? (l + 0.05) / (g + 0.05) : (g + 0.05) / (l + 0.05)
+      if (r > best) best = r
+    }
+    END { printf "%d\n", best * 10 }'
+}
+
+start_program() {  # start_program [VAR=VALUE...]: the program in the phrase set, as the menu does
+  (cd "$phrases" && exec env "$@" "$program") >"$work/run.out" 2>&1 &
+  pids+=($!)
+  program_pid=$!
+}
+
+stop_program() {
+  kill "$program_pid" 2>/dev/null
+  wait "$program_pid" 2>/dev/null
+}
+
+frame_is_centred() {  # the window manager's frame around $1 stands in the middle of the screen
+  local parent
+  parent=$(xwininfo -tree -id "$1" | awk '/Parent window id/ {print $4}')
+  eval "$(xwininfo -id "$parent" | awk '/Absolute upper-left X/ {print "fx=" $NF}
+    /Absolute upper-left Y/ {print "fy=" $NF} /Width/ {print "fw=" $NF} /Height/ {print "fh=" $NF}')"
+  local dx=$((2 * fx + fw - 1280)) dy=$((2 * fy + fh - 1024))
+  frame="${fw}x${fh}+${fx}+${fy}"
+  [ "$fh" -gt 416 ] && [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ]
+}
+
+centres_its_frame_under_a_window_manager() {
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  local wm=$!
+  pids+=("$wm")
+  sleep 1
+  start_program
+  local window
+  window=$(find_window)
+  check "the window appears under openbox" test -n "$window"
+  if [ -n "$window" ]; then
+    frame=""
+    wait_for 5 frame_is_centred "$window"
+    check "the framed window is centred to within two pixels (frame $frame)" frame_is_centred "$window"
+    import -window root "$shots/zeziru-ridaz-openbox.png"
+  fi
+  stop_program
+  kill "$wm"
+  wait "$wm" 2>/dev/null
+}
+
+captions_stay_readable_under_a_dark_theme() {
+  if [ ! -e "$(qtpaths6 --plugin-dir 2>/dev/null)/platformthemes/libqgtk3.so" ]; then
+    echo "SKIPPED: dark theme (Qt's GTK platform theme is not installed)"
+    return
+  fi
+  start_program QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+  local window
+  window=$(find_window)
+  check "the window appears under Adwaita-dark" test -n "$window"
+  [ -n "$window" ] || return
+  sleep 0.5
+  local shot="$shots/zeziru-ridaz-adwaita-dark.png"
+  import -window "$window" "$shot"
+  # The text box takes the theme's dark base; the captions on the grey must still read (>= 4.5:1).
+  check "the theme reached the window" test "$(clearest_contrast "$shot" 200x100+100+200)" -ge 45
+  local area
+  for area in 94x20+28+47 94x21+28+66 57x17+473+101 60x15+22+100; do
+    check "caption at $area reads on the grey" test "$(clearest_contrast "$shot" "$area")" -ge 45
+  done
+  stop_program
+}
+
+stays_whole_when_scaled() {
+  local factor size
+  for factor in 1.5:818x624 2:1090x832; do
+    size=${factor#*:}
+    factor=${factor%:*}
+    start_program QT_SCALE_FACTOR="$factor"
+    local window
+    window=$(find_window)
+    check "the window appears at scale $factor" test -n "$window"
+    [ -n "$window" ] || continue
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    check "at scale $factor the window is $size (got ${WIDTH}x${HEIGHT})" test "${WIDTH}x${HEIGHT}" = "$size"
+    local shot="$shots/zeziru-ridaz-scale-$factor.png"
+    import -window "$window" "$shot"
+    # Nothing is cut at a control's right edge: the last device pixels of the size caption and of
+    # the rightmost option are plain grey.
+    local control edge
+    for control in 473:101:57:17 458:47:81:20; do
+      IFS=: read -r cx cy cw ch <<<"$control"
+      edge=$(awk -v f="$factor" -v x=$((cx + cw)) 'BEGIN { printf "%d", x * f - 2 }')
+      check "at scale $factor nothing is cut at x=$edge" test "$(clearest_contrast "$shot" \
+        "2x$(awk -v f="$factor" -v h="$ch" 'BEGIN { printf "%d", h * f }')+$edge+$(awk -v f="$factor" -v y="$cy" 'BEGIN { printf "%d", y * f }')")" -lt 12
+    done
+    stop_program
+  done
+}
+
+answers_a_screen_reader() {
+  if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    echo "SKIPPED: screen reader check (python3-pyatspi is not installed)"
+    return
+  fi
+  # An earlier program's accessibility bus, long gone, may still be named on the root window.
+  xprop -root -remove AT_SPI_BUS
+  check "a screen reader sees the frame, toggles a department and steps the size" \
+    timeout 60 dbus-run-session -- bash -c '
+      (cd "$1" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$2") >"$3/atspi-program.out" 2>&1 &
+      pid=$!
+      /usr/bin/python3 "$4" "$1"
+      status=$?
+      kill $pid
+      exit $status' _ "$phrases" "$program" "$work" "$(dirname "$0")/atspi_check.py" \
+    2>"$work/atspi.err"
+  grep -v -e 'fd limit' -e 'Activating service' -e 'Successfully activated' \
+    -e 'SpiRegistry daemon' -e QStandardPaths "$work/atspi.err" "$work/atspi-program.out" >&2 || true
+}
+
 opens_centred_window_on_bundled_set
 reports_missing_counts_file_and_exits_1
+centres_its_frame_under_a_window_manager
+captions_stay_readable_under_a_dark_theme
+stays_whole_when_scaled
+answers_a_screen_reader
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

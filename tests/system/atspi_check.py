@@ -1,0 +1,74 @@
+"""Drives the running program the way a screen reader does, over AT-SPI.
+
+Usage: atspi_check.py PHRASE_SET_DIR. Exits 0 when the window is a frame named by its title, a
+toggled department is the one Generate uses, and the spinner reports the size after a step.
+"""
+import sys
+import time
+
+import pyatspi
+
+
+def find(node, wanted, depth=0):
+    if node is None or depth > 10:
+        return None
+    if wanted(node):
+        return node
+    for i in range(node.childCount):
+        found = find(node.getChildAtIndex(i), wanted, depth + 1)
+        if found is not None:
+            return found
+    return None
+
+
+def until(get, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = get()
+        if value:
+            return value
+        time.sleep(0.1)
+    return None
+
+
+def do(node, action):
+    actions = node.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    assert action in names, f"{node.name}: {action} not among {names}"
+    actions.doAction(names.index(action))
+
+
+def opening_phrases(phrases, letter):
+    with open(f"{phrases}/{letter}1.dat", "rb") as f:
+        data = f.read()
+    return {data[i:i + 40].rstrip(b" ").decode("cp1252") for i in range(0, len(data), 40)}
+
+
+def main():
+    # The desktop is asked afresh each time: it does not list applications that joined later.
+    app = until(lambda: find(pyatspi.Registry.getDesktop(0), lambda n: n.name == "Zeziru Ridaz" and
+                             n.getRoleName() == "application", 9))
+    assert app is not None, "the program never showed up on the accessibility bus"
+    frame = app.getChildAtIndex(0)
+    assert (frame.getRoleName(), frame.name) == ("frame", "Zeziru Ridaz"), \
+        (frame.getRoleName(), frame.name)
+
+    do(find(app, lambda n: n.getRoleName() == "radio button" and n.name == "Personnel"), "Toggle")
+    do(find(app, lambda n: n.getRoleName() == "push button" and n.name == "Raveri Zezedovaz"),
+       "Press")
+    text = find(app, lambda n: n.name == "Generated text").queryText()
+    generated = until(lambda: text.getText(0, -1))
+    assert generated, "Generate left the text box empty"
+    first = generated.split(", ")[0]
+    assert first in opening_phrases(sys.argv[1], "P"), f"not a Personnel phrase: {first!r}"
+
+    spinner = find(app, lambda n: n.getRoleName() == "spin button")
+    value = spinner.queryValue()
+    before = value.currentValue
+    do(spinner, "Increase")
+    assert until(lambda: value.currentValue > before), (before, value.currentValue)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
