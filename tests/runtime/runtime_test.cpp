@@ -5,6 +5,7 @@
 #include "runtime/convert.h"
 #include "runtime/failure.h"
 #include "runtime/random.h"
+#include "runtime/record.h"
 #include "runtime/text.h"
 
 namespace zr {
