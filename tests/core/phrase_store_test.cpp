@@ -20,8 +20,7 @@ class PhraseStore : public testing::Test {
   ZINTOK1 state;
 };
 
-// Three numbers are enough: only the first group is read.
-TEST_F(PhraseStore, DefaultLoadReadsTheFirstGroupAsExecutive) {
+TEST_F(PhraseStore, DefaultLoadReadsOnlyTheFirstGroupAsExecutive) {
   dir.Write("zintok.dat", "30,31,32");
   LoadDefaultDepartment(state, files);
   EXPECT_EQ(state.DeptLetter, 'E');
@@ -41,7 +40,6 @@ TEST_F(PhraseStore, SelectingTakesTheRowsGroup) {
   }
 }
 
-// The second file is on one line: line ends and commas separate alike.
 TEST_F(PhraseStore, ReselectingRereadsTheCountsFile) {
   dir.Write("zintok.dat", kFiveLines);
   SelectDepartment(state, files, 1);

@@ -180,8 +180,8 @@ TEST(RecordReads, ModeMismatchFails) {
   EXPECT_EQ(FailureNumberOf([&] { files.ReadNumbers(2, got); }), err::kBadFileMode);
 }
 
-// O_RDONLY, O_WRONLY or O_RDWR for the descriptor this process holds on the file; -1 for none.
-// Root writes through any permission bits, so a read-only file proves nothing.
+// The access mode of this process's descriptor on the file, -1 for none. Root writes through any
+// permission bits, so only the descriptor itself shows that the file was opened read-only.
 int AccessModeOf(const std::filesystem::path& file) {
   for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
     std::error_code closed;  // a descriptor may close while listed
