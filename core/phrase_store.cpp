@@ -1,7 +1,6 @@
 #include "core/phrase_store.h"
 
 #include "runtime/failure.h"
-#include "runtime/text.h"
 
 namespace zr {
 

@@ -7,6 +7,7 @@
 
 #include "core/zintok1.h"
 #include "runtime/files.h"
+#include "runtime/record.h"
 
 namespace zr {
 
@@ -33,7 +34,6 @@ constexpr std::size_t DepartmentRow(char letter) {
 
 inline constexpr std::string_view kCountsFileName = "zintok.dat";
 inline constexpr int kColumns = 3;
-inline constexpr int kRecordLength = 40;
 // The counts file and the column-1 phrase file share number 1; they are never open together.
 inline constexpr int kCountsFileNumber = 1;
 

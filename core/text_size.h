@@ -11,7 +11,7 @@ inline constexpr std::int16_t kStartSizeIndex = 2;
 // Fills sizes 1 to 6 and selects the start index.
 void FillFontSizes(ZINTOK1& state) noexcept;
 
-// FontSizes(FontSizeIndex), checked against the table's bounds (failure 9 outside them).
+// The size FontSizeIndex selects; an index outside the table fails with 9, never reads past it.
 float CurrentFontSize(const ZINTOK1& state);
 
 // One size step; false, and nothing changed, at the end of the range.

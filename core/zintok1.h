@@ -12,7 +12,7 @@ struct ZINTOK1 {
   char DeptLetter = ' ';
   // Record counts of the current department's phrase files, columns 1 to 3.
   std::array<std::int16_t, 3> PhraseCounts{};
-  // Text sizes in points; index 0 stays unused.
+  // Text sizes in points at 1 to 6, so that a size step is its own index; 0 is a placeholder.
   std::array<float, 7> FontSizes{};
   // Current index into FontSizes, kept between 1 and 6 once start-up has run.
   std::int16_t FontSizeIndex = 0;

@@ -1,7 +1,7 @@
 // zr_phrasec SOURCE_DIR OUTPUT_DIR
 //
 // Turns the editable phrase sources (UTF-8 text, one phrase a line) into the files the program
-// reads: fixed 40-byte Windows-1252 records per column and the counts file zintok.dat. Every
+// reads: fixed-length Windows-1252 records per column and the counts file zintok.dat. Every
 // problem in every source is reported before anything is written, so one run shows the whole list.
 
 #include <cstddef>
@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/record.h"
 #include "runtime/text.h"
 
 namespace fs = std::filesystem;
@@ -23,7 +24,6 @@ namespace {
 
 constexpr std::string_view kLetters = "EFMPT";  // the order of the groups in zintok.dat
 constexpr int kColumns = 3;
-constexpr std::size_t kRecordLength = 40;
 constexpr std::size_t kMinPhrases = 12;
 constexpr std::size_t kMaxPhrases = 32767;  // the program reads the counts as 16-bit numbers
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -64,9 +64,9 @@ std::string EncodePhrase(std::string_view line, const std::string& where, Proble
     problems.Report(where, "starts or ends with a blank");
     ok = false;
   }
-  if (encoded->size() > kRecordLength) {
+  if (encoded->size() > zr::kRecordLength) {
     problems.Report(where, "phrase is " + std::to_string(encoded->size()) + " bytes, more than " +
-                               std::to_string(kRecordLength));
+                               std::to_string(zr::kRecordLength));
     ok = false;
   }
   return ok ? *encoded : std::string{};
@@ -96,9 +96,7 @@ std::vector<std::string> ReadSource(const fs::path& path, Problems& problems) {
     const auto [seen, fresh] = firstLine.try_emplace(line, number);
     if (!fresh)
       problems.Report(where, "duplicate of line " + std::to_string(seen->second));
-    std::string record = EncodePhrase(line, where, problems);
-    record.resize(kRecordLength, ' ');
-    records.push_back(std::move(record));
+    records.push_back(zr::PadRecord(EncodePhrase(line, where, problems)));
   }
   if (in.bad()) {
     problems.Report(name, "cannot read");

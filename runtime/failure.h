@@ -5,8 +5,8 @@
 
 namespace zr {
 
-// Failure numbers in the application runtime's standard numbering. Only 5, 6, 11, 13 and 14 have
-// messages of their own in the window; every other number reads as an unknown error there.
+// Failure numbers. Users see them in error reports, so each keeps its value. Only 5, 6, 11, 13 and
+// 14 have messages of their own in the window; every other number reads as an unknown error there.
 namespace err {
 inline constexpr int kIllegalFunctionCall = 5;
 inline constexpr int kOverflow = 6;
@@ -41,7 +41,7 @@ class Failure : public std::runtime_error {
   int number_;
 };
 
-// The runtime's own wording for a failure number, as used in reports of unhandled failures.
+// The words the start-up failure report gives a failure number.
 const char* DescribeFailureNumber(int number) noexcept;
 
 }  // namespace zr

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <random>
 
+#include "clock.h"
+
 namespace zr {
 
 // Source of the generator's random values: single precision, uniform in [0, 1).
@@ -14,15 +16,20 @@ class RandomSource {
   virtual float Next() = 0;
 };
 
-// Seeds from a high-resolution clock mixed with a counter, so two texts started within the same
-// clock tick still differ. A SplitMix64 stream: it is seeded for every text, and seeding a
-// Mersenne Twister (624 words) cost more than a third of the generator's own work.
+// Seeds from the clock's finest unit (nanoseconds for the system clock) mixed with a counter, so
+// two texts started within the same clock tick still differ. A SplitMix64 stream: it is seeded for
+// every text, and seeding a Mersenne Twister (624 words) cost more than a third of the generator's
+// own work.
 class ClockSeededRandom final : public RandomSource {
  public:
+  ClockSeededRandom();  // the system clock
+  // The clock must outlive this source.
+  explicit ClockSeededRandom(const Clock& clock) noexcept : clock_(clock) {}
   void Seed() override;
   float Next() override;
 
  private:
+  const Clock& clock_;
   std::uint64_t state_ = 0;
   std::uint64_t seeds_ = 0;
 };

@@ -73,11 +73,6 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& i) {
 
 }  // namespace
 
-std::string_view TrimTrailingSpaces(std::string_view text) noexcept {
-  const auto end = text.find_last_not_of(' ');
-  return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
-}
-
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());

@@ -6,9 +6,6 @@
 
 namespace zr {
 
-// Removes trailing spaces (code 32) only; a tab or any other character ends the trimming.
-std::string_view TrimTrailingSpaces(std::string_view text) noexcept;
-
 // The data files are single-byte text in Windows-1252. These convert at the edges where text meets
 // the window or the phrase sources.
 std::string Cp1252ToUtf8(std::string_view bytes);

@@ -20,18 +20,12 @@ class PhraseStore : public testing::Test {
   ZINTOK1 state;
 };
 
-TEST_F(PhraseStore, DefaultLoadReadsTheFirstGroupAsExecutive) {
-  dir.Write("zintok.dat", kFiveLines);
-  LoadDefaultDepartment(state, files);
-  EXPECT_EQ(state.DeptLetter, 'E');
-  EXPECT_EQ(state.PhraseCounts, (Counts{12, 13, 14}));
-  EXPECT_FALSE(files.IsOpen(kCountsFileNumber));
-}
-
-TEST_F(PhraseStore, DefaultLoadNeedsOnlyThreeNumbers) {
+TEST_F(PhraseStore, DefaultLoadReadsOnlyTheFirstGroupAsExecutive) {
   dir.Write("zintok.dat", "30,31,32");
   LoadDefaultDepartment(state, files);
+  EXPECT_EQ(state.DeptLetter, 'E');
   EXPECT_EQ(state.PhraseCounts, (Counts{30, 31, 32}));
+  EXPECT_FALSE(files.IsOpen(kCountsFileNumber));
 }
 
 TEST_F(PhraseStore, SelectingTakesTheRowsGroup) {
@@ -44,13 +38,6 @@ TEST_F(PhraseStore, SelectingTakesTheRowsGroup) {
     EXPECT_EQ(state.PhraseCounts, expected[static_cast<std::size_t>(index)]);
     EXPECT_FALSE(files.IsOpen(kCountsFileNumber));
   }
-}
-
-TEST_F(PhraseStore, OneLineAndFiveLineCountsFilesReadAlike) {
-  dir.Write("zintok.dat", "12,13,14,15,16,17,18,19,20,21,22,23,24,25,26");
-  SelectDepartment(state, files, 3);
-  EXPECT_EQ(state.DeptLetter, 'P');
-  EXPECT_EQ(state.PhraseCounts, (Counts{21, 22, 23}));
 }
 
 TEST_F(PhraseStore, ReselectingRereadsTheCountsFile) {
@@ -99,11 +86,6 @@ TEST_F(PhraseStore, AFailedReadLeavesTheDepartmentAsItWasAndTheFileClosed) {
   EXPECT_EQ(test::FailureNumberOf([&] { LoadDefaultDepartment(state, files); }),
             err::kFileNotFound);
   EXPECT_EQ(state.DeptLetter, 'M');
-}
-
-TEST_F(PhraseStore, PhraseFileNames) {
-  EXPECT_EQ(PhraseFileName('E', 1), "E1.dat");
-  EXPECT_EQ(PhraseFileName('T', 3), "T3.dat");
 }
 
 TEST_F(PhraseStore, PhraseFilesReadTrimmedRecordsAndCloseOnEveryPath) {

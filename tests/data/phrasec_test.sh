@@ -68,10 +68,19 @@ test_rejects_tab() { expect_rejected P2.txt 'holds\ta tab' 'P2.txt:13: holds a t
 test_rejects_unencodable() { expect_rejected T2.txt 'kanji \xe6\xbc\xa2' 'T2.txt:13: not valid UTF-8'; }
 test_rejects_invalid_utf8() { expect_rejected T3.txt 'Latin-1 caf\xe9' 'T3.txt:13: not valid UTF-8'; }
 
-test_rejects_too_few_phrases() {
+# 12 to 32767 phrases a file: a text needs 12 lines, and the counts are read as 16-bit numbers.
+test_phrase_count_limits() {
   new_case
   sed -i '12d' "$src/M3.txt"
-  expect_rejected_run 'M3.txt: 11 phrases, at least 12 needed'
+  expect_rejected_run 'M3.txt: 11 phrases, at least 12 needed' || return 1
+  echo 'M3 phrase 12' >>"$src/M3.txt"
+  seq 13 32767 | sed 's/^/E1 phrase /' >>"$src/E1.txt"
+  run_tool "$src" "$out"
+  expect "32767 phrases compile: $(cat "$case_dir/err")" test "$rc" -eq 0 || return 1
+  expect "E1 count 32767" test "$(head -c 9 "$out/zintok.dat")" = "32767,12," || return 1
+  rm -r "$out"
+  echo 'one more' >>"$src/E1.txt"
+  expect_rejected_run 'E1.txt: 32768 phrases, at most 32767 allowed'
 }
 
 test_rejects_missing_file() {
@@ -155,7 +164,7 @@ passed=0
 failed=0
 for check in test_rejects_long_phrase test_rejects_duplicate test_rejects_trailing_blank \
   test_rejects_leading_blank test_rejects_tab test_rejects_unencodable test_rejects_invalid_utf8 \
-  test_rejects_too_few_phrases test_rejects_missing_file test_reports_every_problem \
+  test_phrase_count_limits test_rejects_missing_file test_reports_every_problem \
   test_failed_run_keeps_previous_output test_writes_records_and_counts test_encodes_windows_1252 \
   test_bundled_set_compiles; do
   if "$check"; then

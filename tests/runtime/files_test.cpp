@@ -1,5 +1,6 @@
 #include "runtime/files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -96,6 +97,7 @@ TEST(FileNumbers, BindingRules) {
   dir.Write("a.dat", "1");
   FileTable files(dir.path());
   EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(1, "missing.dat"); }), err::kFileNotFound);
+  EXPECT_STREQ(DescribeFailureNumber(53), "File not found");  // the start-up report's words
   EXPECT_FALSE(files.IsOpen(1));
 
   files.OpenInput(1, "a.dat");
@@ -109,6 +111,7 @@ TEST(FileNumbers, BindingRules) {
 
   EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(0, "a.dat"); }), err::kBadFileNameOrNumber);
   EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(256, "a.dat"); }), err::kBadFileNameOrNumber);
+  EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(255, "a.dat"); }), 0);
   std::array<std::int16_t, 1> got{};
   EXPECT_EQ(FailureNumberOf([&] { files.ReadNumbers(2, got); }), err::kBadFileNameOrNumber);
 }
@@ -177,19 +180,29 @@ TEST(RecordReads, ModeMismatchFails) {
   EXPECT_EQ(FailureNumberOf([&] { files.ReadNumbers(2, got); }), err::kBadFileMode);
 }
 
+// The access mode of this process's descriptor on the file, -1 for none. Root writes through any
+// permission bits, so only the descriptor itself shows that the file was opened read-only.
+int AccessModeOf(const std::filesystem::path& file) {
+  for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code closed;  // a descriptor may close while listed
+    if (std::filesystem::read_symlink(fd.path(), closed) == std::filesystem::canonical(file))
+      return ::fcntl(std::stoi(fd.path().filename()), F_GETFL) & O_ACCMODE;
+  }
+  return -1;
+}
+
 TEST(Files, NothingIsWritten) {
   test::DataDir dir;
   dir.Write("p.dat", std::string(80, 'a'));
-  const auto before = std::filesystem::last_write_time(dir.path() / "p.dat");
+  const auto before = test::Snapshot(dir.path());
   {
     FileTable files(dir.path());
     files.OpenRecords(1, "p.dat", 40);
+    EXPECT_EQ(AccessModeOf(dir.path() / "p.dat"), O_RDONLY);
     (void)files.ReadRecord(1, 2);
     EXPECT_THROW(files.OpenRecords(2, "new.dat", 40), Failure);
   }
-  EXPECT_FALSE(std::filesystem::exists(dir.path() / "new.dat"));
-  EXPECT_EQ(std::filesystem::last_write_time(dir.path() / "p.dat"), before);
-  EXPECT_EQ(dir.Read("p.dat"), std::string(80, 'a'));
+  EXPECT_EQ(test::Snapshot(dir.path()), before);
 }
 
 }  // namespace

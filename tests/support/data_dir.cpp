@@ -9,6 +9,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "runtime/record.h"
+
 namespace zr::test {
 
 DataDir::DataDir() {
@@ -32,11 +34,7 @@ void DataDir::Write(std::string_view name, std::string_view bytes) const {
 
 void DataDir::WritePhrases(std::string_view name, const std::vector<std::string>& phrases) const {
   std::string bytes;
-  for (const auto& phrase : phrases) {
-    std::string record = phrase;
-    record.resize(40, ' ');
-    bytes += record;
-  }
+  for (const auto& phrase : phrases) bytes += PadRecord(phrase);
   Write(name, bytes);
 }
 

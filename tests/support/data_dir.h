@@ -20,7 +20,7 @@ class DataDir {
 
   // Writes a file of exactly these bytes.
   void Write(std::string_view name, std::string_view bytes) const;
-  // Writes a phrase file: each phrase padded with spaces to one 40-byte record.
+  // Writes a phrase file: each phrase padded with spaces to one record.
   void WritePhrases(std::string_view name, const std::vector<std::string>& phrases) const;
   std::string Read(std::string_view name) const;
 
