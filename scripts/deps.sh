@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  xxd desktop-file-utils appstream groff-base
 )
 
 missing=()
