@@ -1,4 +1,4 @@
-// zr_phrasec SOURCE_DIR OUTPUT_DIR
+// zeziru-ridaz-phrasec SOURCE_DIR OUTPUT_DIR
 //
 // Turns the editable phrase sources (UTF-8 text, one phrase a line) into the files the program
 // reads: fixed-length Windows-1252 records per column and the counts file zintok.dat. Every
@@ -174,13 +174,13 @@ int Run(const fs::path& sourceDir, const fs::path& outputDir) {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::cerr << "usage: zr_phrasec SOURCE_DIR OUTPUT_DIR\n";
+    std::cerr << "usage: zeziru-ridaz-phrasec SOURCE_DIR OUTPUT_DIR\n";
     return 2;
   }
   try {
     return Run(argv[1], argv[2]);
   } catch (const std::exception& e) {
-    std::cerr << "zr_phrasec: " << e.what() << '\n';
+    std::cerr << "zeziru-ridaz-phrasec: " << e.what() << '\n';
     return 1;
   }
 }

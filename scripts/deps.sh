@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   openbox qt6-gtk-platformtheme dbus at-spi2-core python3-pyatspi
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  xxd desktop-file-utils appstream groff-base
 )
 
 missing=()

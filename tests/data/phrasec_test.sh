@@ -1,6 +1,6 @@
 #!/bin/bash
-# Checks zr_phrasec on small source sets built in a temporary directory, then on the bundled set.
-# Usage: phrasec_test.sh PATH/TO/zr_phrasec PATH/TO/data/phrases
+# Checks zeziru-ridaz-phrasec on small source sets built in a temporary directory, then on the bundled set.
+# Usage: phrasec_test.sh PATH/TO/zeziru-ridaz-phrasec PATH/TO/data/phrases
 set -u
 
 tool=$1

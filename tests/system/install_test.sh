@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch root and checks what a desktop user gets.
+# Installs the build into scratch roots and checks what a desktop user gets: the programs, the
+# phrase set, a menu entry that starts the program in it, the icons, the metainfo, the man pages.
 # Usage: install_test.sh BUILD_DIR PREFIX
 set -u
 build=$1
 prefix=$2
+id=org.zeziruridaz.ZeziruRidaz
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 passed=0
@@ -14,14 +16,58 @@ check() {
   if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name" >&2; fi
 }
 
-DESTDIR="$root" cmake --install "$build" >/dev/null || { echo "install failed" >&2; exit 1; }
-dest="$root$prefix"
-entry="$dest/share/applications/zeziru-ridaz.desktop"
+# Succeeds when the command succeeds and prints nothing at all: hints and warnings count.
+silent() {
+  local out
+  out=$("$@" 2>&1) && [ -z "$out" ] && return 0
+  echo "$out" >&2
+  return 1
+}
+
+validates() {  # appstreamcli passes and reports nothing above the info level
+  local out
+  out=$(appstreamcli validate --no-net "$1" 2>&1) && ! grep -q '^[EW]:' <<<"$out" && return 0
+  echo "$out" >&2
+  return 1
+}
+
+png_is_square() {  # png_is_square FILE SIZE: the width and height in the PNG header
+  [ "$(xxd -p -s 12 -l 12 "$1" 2>/dev/null)" = "49484452$(printf '%08x%08x' "$2" "$2")" ]
+}
+
+DESTDIR="$root/configured" cmake --install "$build" >/dev/null || { echo "install failed" >&2; exit 1; }
+dest="$root/configured$prefix"
+entry="$dest/share/applications/$id.desktop"
+metainfo="$dest/share/metainfo/$id.metainfo.xml"
 check "the program is installed" test -x "$dest/bin/zeziru-ridaz"
+check "the phrase compiler is installed" test -x "$dest/bin/zeziru-ridaz-phrasec"
 check "the phrase set is installed" test "$(ls "$dest/share/zeziru-ridaz" | wc -l)" = 16
-check "the icon is installed" test -s "$dest/share/pixmaps/zeziru-ridaz.xpm"
-check "the desktop entry starts the program" grep -qx "Exec=$prefix/bin/zeziru-ridaz" "$entry"
-check "the desktop entry starts it in the phrase set" grep -qx "Path=$prefix/share/zeziru-ridaz" "$entry"
-check "the desktop entry names the icon" grep -qx "Icon=zeziru-ridaz" "$entry"
+check "the desktop entry starts the program found on PATH" grep -qx "Exec=zeziru-ridaz" "$entry"
+check "the desktop entry starts it in the phrase set" \
+  grep -qx "Path=$prefix/share/zeziru-ridaz" "$entry"
+check "the desktop entry names the icon" grep -qx "Icon=$id" "$entry"
+check "the desktop entry has keywords" grep -q "^Keywords=." "$entry"
+check "desktop-file-validate has no error, warning or hint" silent desktop-file-validate "$entry"
+check "the metainfo launches the desktop entry" \
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
+check "appstreamcli finds no error or warning in the metainfo" validates "$metainfo"
+for size in 16 22 24 32 48 64 128 256 512; do
+  check "the hicolor icon ${size}x$size" \
+    png_is_square "$dest/share/icons/hicolor/${size}x$size/apps/$id.png" "$size"
+done
+check "the scalable icon" grep -q "<svg" "$dest/share/icons/hicolor/scalable/apps/$id.svg"
+for page in zeziru-ridaz zeziru-ridaz-phrasec; do
+  check "man page $page renders without a warning" \
+    silent groff -man -ww -z -Tutf8 "$dest/share/man/man1/$page.1"
+done
+
+# A prefix given only to `cmake --install`: the entry must follow it.
+moved=/opt/zeziru-ridaz-elsewhere
+DESTDIR="$root/moved" cmake --install "$build" --prefix "$moved" >/dev/null ||
+  { echo "install with --prefix failed" >&2; exit 1; }
+check "the desktop entry follows the install-time prefix" \
+  grep -qx "Path=$moved/share/zeziru-ridaz" "$root/moved$moved/share/applications/$id.desktop"
+check "the phrase set is under the install-time prefix" \
+  test -s "$root/moved$moved/share/zeziru-ridaz/zintok.dat"
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

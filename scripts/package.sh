@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks it with lintian. Installs the packaging tools and the build
+# dependencies when missing. The build runs in a copy of the tree under a temporary folder, so
+# nothing is written next to the clone; the .deb, its -dbgsym package, the .buildinfo and the
+# .changes end up in build-deb/.
+# Then: apt install ./build-deb/zeziru-ridaz_<version>_amd64.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+out=$top/build-deb
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+tools=(build-essential debhelper dpkg-dev lintian)
+missing=()
+for package in "${tools[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"
+fi
+if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get build-dep -y -q ./
+fi
+
+version=$(dpkg-parsechangelog -S Version)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+tree=$work/zeziru-ridaz-$version
+mkdir "$tree"
+# What git would commit from here, without the build folders and other ignored files.
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git ls-files -z --cached --others --exclude-standard |
+    tar --null --files-from=- --ignore-failed-read -cf - | tar -xf - -C "$tree"
+else
+  tar --exclude='./build*' --exclude=./.cache -cf - . | tar -xf - -C "$tree"
+fi
+
+(cd "$tree" && dpkg-buildpackage -us -uc -b "-j${ZR_JOBS:-2}")
+
+rm -rf "$out"
+mkdir -p "$out"
+cp "$work"/*.deb "$work"/*.buildinfo "$work"/*.changes "$out"/
+changes=$out/zeziru-ridaz_${version}_$(dpkg-architecture -qDEB_HOST_ARCH).changes
+lintian --fail-on error,warning --display-info "$changes"
+echo "Built and checked: $(cd "$out" && ls ./*.deb)"
