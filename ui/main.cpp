@@ -12,7 +12,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zeziru Ridaz"));
-  QApplication::setDesktopFileName(QStringLiteral("zeziru-ridaz"));
+  QApplication::setDesktopFileName(QStringLiteral("org.zeziruridaz.ZeziruRidaz"));
 
   zr::ZINTOK1 state;
   zr::FileTable files(".");
