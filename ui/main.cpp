@@ -1,16 +1,70 @@
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "core/zintok1.h"
 #include "print/qt_printer.h"
 #include "runtime/failure.h"
 #include "ui/form1.h"
+#include "ui/platform_check.h"
+
+namespace {
+
+constexpr const char* kCannotOpen = "zeziru-ridaz: cannot open a window: ";
+
+// The platform Qt is asked for and the plugins it can find: its own folder and those the
+// environment adds.
+zr::PlatformSetting ReadPlatformSetting(int argc, char* argv[]) {
+  zr::PlatformSetting setting{qEnvironmentVariable("QT_QPA_PLATFORM").toStdString(),
+                              qEnvironmentVariable("WAYLAND_DISPLAY").toStdString(),
+                              qEnvironmentVariable("DISPLAY").toStdString(),
+                              {}};
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+      setting.platform = argv[i + 1];
+  }
+  QStringList folders{QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"),
+                      qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")};
+  for (const QString& path : qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':')))
+    folders << path + QStringLiteral("/platforms");
+  for (const QString& folder : folders) {
+    for (std::string& name : zr::PlatformPluginsIn(folder.toStdString()))
+      setting.plugins.push_back(std::move(name));
+  }
+  return setting;
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+// The checks cannot see everything (a display that does not answer): a platform that fails to
+// start after all ends with the same kind of line and status 1, not with Qt's abort.
+void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtFatalMsg) {
+    std::cerr << kCannotOpen << "no Qt platform plugin could start\n";
+    std::_Exit(1);
+  }
+  if (previousHandler != nullptr) {
+    previousHandler(type, context, message);
+  } else {
+    std::cerr << qFormatLogMessage(type, context, message).toStdString() << '\n';
+  }
+}
+
+}  // namespace
 
 // The program reads its data files from the current directory and takes no options of its own.
 int main(int argc, char* argv[]) {
+  if (const std::string why = zr::WhyNoWindow(ReadPlatformSetting(argc, argv)); !why.empty()) {
+    std::cerr << kCannotOpen << why << '\n';
+    return 1;
+  }
+  previousHandler = qInstallMessageHandler(ExitOnFatal);
   QApplication app(argc, argv);
+  qInstallMessageHandler(previousHandler);
   QApplication::setApplicationName(QStringLiteral("Zeziru Ridaz"));
   QApplication::setDesktopFileName(QStringLiteral("zeziru-ridaz"));
 
