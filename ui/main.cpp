@@ -2,13 +2,9 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTimer>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <string>
 
 #include "core/zintok1.h"
 #include "print/qt_printer.h"
@@ -58,40 +54,6 @@ void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
   }
 }
 
-// Benchmark only (bench/startup.sh): with ZR_STARTUP_PROBE set, prints the monotonic time at which
-// the first frame was painted and handed to the display, and half a second later the peak and
-// private memory, then quits. bench/bare_window.cpp does the same.
-class StartupProbe final : public QObject {
- public:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !painted_) {
-      painted_ = true;
-      // A zero timer runs after the whole paint cycle, flush to the display included.
-      QTimer::singleShot(0, this, [this] {
-        line_ = "first_frame_ns=" +
-                std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
-        QTimer::singleShot(500, this, [this] {
-          std::ifstream status("/proc/self/status");
-          for (std::string field; status >> field;) {
-            if (field == "VmHWM:" || field == "RssAnon:") {
-              std::string kib;
-              status >> kib;
-              line_ += (field == "VmHWM:" ? " vmhwm_kib=" : " rssanon_kib=") + kib;
-            }
-          }
-          std::cout << line_ << std::endl;
-          QCoreApplication::quit();
-        });
-      });
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  bool painted_ = false;
-  std::string line_;
-};
-
 }  // namespace
 
 // The program reads its data files from the current directory and takes no options of its own.
@@ -128,9 +90,6 @@ int main(int argc, char* argv[]) {
     box.exec();
     return 1;
   }
-  StartupProbe probe;
-  if (qEnvironmentVariableIsSet("ZR_STARTUP_PROBE"))
-    app.installEventFilter(&probe);
   window.show();
   return QApplication::exec();
 }
