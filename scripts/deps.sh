@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick libxcb-damage0-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   locales weston qt6-wayland
 )
