@@ -29,7 +29,8 @@ zr::PlatformSetting ReadPlatformSetting(int argc, char* argv[]) {
   }
   QStringList folders{QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"),
                       qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")};
-  for (const QString& path : qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':')))
+  for (const QString& path :
+       qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts))
     folders << path + QStringLiteral("/platforms");
   for (const QString& folder : folders) {
     for (std::string& name : zr::PlatformPluginsIn(folder.toStdString()))
