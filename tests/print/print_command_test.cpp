@@ -141,23 +141,24 @@ INSTANTIATE_TEST_SUITE_P(
                             QStringLiteral("01/01/00")}),
     test::RowTag{});
 
-class FailingCall : public testing::TestWithParam<const char*> {};
-
-// A printer failure stops the command at once, reaches the caller as itself, and completes no
-// document.
-TEST_P(FailingCall, PropagatesAsPrinterErrorAndStopsThere) {
-  RecordingPrinter printer;
-  printer.failOn = QString::fromLatin1(GetParam());
-  EXPECT_EQ(FailureNumberOf([&] {
-              PrintWithDateLine(QStringLiteral("x\r\n"), printer, FixedClock(At(kUtcMorning)));
-            }),
-            err::kPrinterError);
-  EXPECT_TRUE(printer.calls.back().endsWith(QStringLiteral(" (failed)")));
-  EXPECT_TRUE(printer.documents().empty());
+// A printer failure at any of the command's calls stops it at once, reaches the caller as itself,
+// and completes no document.
+TEST(PrintWithDateLine, AFailureAtAnyCallPropagatesAndStopsThere) {
+  for (std::size_t call = 0;; ++call) {
+    SCOPED_TRACE(call);
+    RecordingPrinter printer;
+    printer.failAtCall = static_cast<int>(call);
+    const int number = FailureNumberOf(
+        [&] { PrintWithDateLine(QStringLiteral("x\r\n"), printer, FixedClock(At(kUtcMorning))); });
+    if (printer.callCount() <= call) {  // past the command's last call
+      EXPECT_EQ(number, 0);
+      break;
+    }
+    EXPECT_EQ(number, err::kPrinterError);
+    EXPECT_EQ(printer.callCount(), call + 1);
+    EXPECT_TRUE(printer.documents().empty());
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(EachKindOfCall, FailingCall,
-                         testing::Values("font", "bold", "size", "print", "enddoc"));
 
 }  // namespace
 }  // namespace zr
