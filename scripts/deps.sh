@@ -41,4 +41,5 @@ for name in "${missing[@]}"; do
   grep -qx "$name UTF-8" /etc/locale.gen ||
     echo "$name UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
 done
-"${sudo[@]}" locale-gen
+# locale-gen lives in sbin, which a non-login PATH may lack.
+"${sudo[@]}" env PATH="$PATH:/usr/sbin:/sbin" locale-gen
