@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <vector>
 
 #include "core/zintok1.h"
 #include "print/qt_printer.h"
@@ -39,20 +40,26 @@ zr::PlatformSetting ReadPlatformSetting(int argc, char* argv[]) {
   return setting;
 }
 
-QtMessageHandler previousHandler = nullptr;
+// Qt's messages while QApplication starts, held back: if no platform starts after all (a display
+// that does not answer), the first of them says best what is missing.
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray category;
+  QString text;
+};
+std::vector<HeldMessage> heldMessages;
 
-// The checks cannot see everything (a display that does not answer): a platform that fails to
-// start after all ends with the same kind of line and status 1, not with Qt's abort.
-void ExitOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+// Ends a failed start with one line and status 1 instead of Qt's abort.
+void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type == QtFatalMsg) {
-    std::cerr << kCannotOpen << "no Qt platform plugin could start\n";
+    std::cerr << kCannotOpen
+              << (heldMessages.empty() ? QStringLiteral("no Qt platform plugin could start")
+                                       : heldMessages.front().text)
+                     .toStdString()
+              << '\n';
     std::_Exit(1);
   }
-  if (previousHandler != nullptr) {
-    previousHandler(type, context, message);
-  } else {
-    std::cerr << qFormatLogMessage(type, context, message).toStdString() << '\n';
-  }
+  heldMessages.push_back({type, context.category, message});
 }
 
 }  // namespace
@@ -63,9 +70,13 @@ int main(int argc, char* argv[]) {
     std::cerr << kCannotOpen << why << '\n';
     return 1;
   }
-  previousHandler = qInstallMessageHandler(ExitOnFatal);
+  const QtMessageHandler previousHandler = qInstallMessageHandler(HoldOrExit);
   QApplication app(argc, argv);
   qInstallMessageHandler(previousHandler);
+  for (const HeldMessage& held : heldMessages)
+    previousHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()),
+                    held.text);
+  heldMessages.clear();
   QApplication::setApplicationName(QStringLiteral("Zeziru Ridaz"));
   QApplication::setDesktopFileName(QStringLiteral("zeziru-ridaz"));
 

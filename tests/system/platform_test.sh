@@ -45,6 +45,8 @@ one_line_and_status_1() {  # one_line_and_status_1 WHAT: the checks of a refused
 
 run 20
 one_line_and_status_1 "no display" "^zeziru-ridaz: cannot open a window: no display"
+run 20 DISPLAY=:97
+one_line_and_status_1 "a display that does not answer" "cannot open a window: .*display :97"
 
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
