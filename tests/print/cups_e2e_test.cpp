@@ -48,8 +48,7 @@ struct PrintingWindow {
     form.Load();
     form.show();
   }
-  // What a user does: the text in the window's box, then a click on Print. Returns what the box
-  // shows afterwards.
+  // What a user does: the text in the box, then a click on Print. Returns what the box shows.
   QString Print(const QString& text) {
     form.Text1->setPlainText(text);
     QTest::mouseClick(form.Command1, Qt::LeftButton);

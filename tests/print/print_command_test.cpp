@@ -60,20 +60,17 @@ class ScopedEnv {
 };
 
 // The face, size and emphasis (0 or 1) of every printed line, one list per completed document.
-// Each document starts with nothing known, so one that relies on what an earlier one left shows
-// "?".
+// Each starts with all three unknown ("?"), so one that relies on what an earlier one left shows.
 std::vector<QStringList> LineFonts(const RecordingPrinter& printer) {
   std::vector<QStringList> documents;
   for (const auto& events : printer.documents()) {
-    QMap<QString, QString> current;  // "font", "size" and "bold" to the value last set
-    const auto now = [&](const char* what) {
-      return current.value(QString::fromLatin1(what), QStringLiteral("?"));
-    };
+    const QString unknown = QStringLiteral("?");
+    QMap<QString, QString> current{{"font", unknown}, {"size", unknown}, {"bold", unknown}};
     QStringList lines;
     for (const QString& event : events) {
       const QString kind = event.section(QLatin1Char(' '), 0, 0);
       if (kind == QStringLiteral("print")) {
-        lines << now("font") + QLatin1Char(' ') + now("size") + QLatin1Char(' ') + now("bold");
+        lines << QStringList{current["font"], current["size"], current["bold"]}.join(' ');
       } else {
         current[kind] = event.section(QLatin1Char(' '), 1);
       }
