@@ -11,8 +11,9 @@ import statistics
 import sys
 
 FRAME_MS = 16.0  # one frame at 60 Hz
-STARTUP_RATIO = 1.3
-EXTRA_MEMORY_MIB = 5.0
+# Start-up against the window with one text label: what any window that draws text pays.
+STARTUP_RATIO = 1.05
+EXTRA_MEMORY_MIB = 1.0
 
 
 def generate_median_ms(path):
@@ -57,37 +58,33 @@ def main():
         s = json.load(f)
     med = {name: {key: statistics.median(values) for key, values in run.items()}
            for name, run in s.items()}
-    real, bare = med["real"], med["bare"]
+    real, label, bare = med["real"], med["label"], med["bare"]
     runs = len(s["real"]["first_paint_ms"])
-    ratio = real["first_paint_ms"] / bare["first_paint_ms"]
-    extra = (real["vmhwm_kib"] - bare["vmhwm_kib"]) / 1024
+    ratio = real["first_paint_ms"] / label["first_paint_ms"]
+    extra = (real["vmhwm_kib"] - label["vmhwm_kib"]) / 1024
     print()
-    print(f"| start-up, median of {runs} runs | program | bare window | program against bare "
+    print(f"| start-up, median of {runs} runs | program | one-label window | program against it "
           f"| goal | met? |")
     print("| --- | ---: | ---: | ---: | ---: | --- |")
     print(f"| start to first painted window (ms) | {real['first_paint_ms']:.1f} "
-          f"| {bare['first_paint_ms']:.1f} | {ratio:.2f}× | ≤ {STARTUP_RATIO}× "
+          f"| {label['first_paint_ms']:.1f} | {ratio:.2f}× | ≤ {STARTUP_RATIO}× "
           f"| {met(ratio <= STARTUP_RATIO)} |")
-    print(f"| start to window mapped (ms) | {real['map_ms']:.1f} | {bare['map_ms']:.1f} "
-          f"| {real['map_ms'] / bare['map_ms']:.2f}× | — | — |")
+    print(f"| start to window mapped (ms) | {real['map_ms']:.1f} | {label['map_ms']:.1f} "
+          f"| {real['map_ms'] / label['map_ms']:.2f}× | — | — |")
     print(f"| peak resident memory, VmHWM (MiB) | {real['vmhwm_kib'] / 1024:.2f} "
-          f"| {bare['vmhwm_kib'] / 1024:.2f} | +{extra:.2f} MiB | ≤ +{EXTRA_MEMORY_MIB:.0f} MiB "
+          f"| {label['vmhwm_kib'] / 1024:.2f} | +{extra:.2f} MiB | ≤ +{EXTRA_MEMORY_MIB:.0f} MiB "
           f"| {met(extra <= EXTRA_MEMORY_MIB)} |")
     print(f"| private memory, RssAnon (MiB) | {real['rssanon_kib'] / 1024:.2f} "
-          f"| {bare['rssanon_kib'] / 1024:.2f} "
-          f"| +{(real['rssanon_kib'] - bare['rssanon_kib']) / 1024:.2f} MiB | — | — |")
-    if "label" in med:
-        label = med["label"]
-        print()
-        print("| no goal: the bare window with one text label | first paint (ms) | VmHWM (MiB) |")
-        print("| --- | ---: | ---: |")
-        print(f"| bare window with one label | {label['first_paint_ms']:.1f} "
-              f"| {label['vmhwm_kib'] / 1024:.2f} |")
-        print(f"| program against it | {real['first_paint_ms'] / label['first_paint_ms']:.2f}× "
-              f"| +{(real['vmhwm_kib'] - label['vmhwm_kib']) / 1024:.2f} MiB |")
-        print(f"| it against the bare window | {label['first_paint_ms'] / bare['first_paint_ms']:.2f}× "
-              f"| +{(label['vmhwm_kib'] - bare['vmhwm_kib']) / 1024:.2f} MiB |")
-
+          f"| {label['rssanon_kib'] / 1024:.2f} "
+          f"| +{(real['rssanon_kib'] - label['rssanon_kib']) / 1024:.2f} MiB | — | — |")
+    print()
+    print("| no goal: the empty window | first paint (ms) | VmHWM (MiB) |")
+    print("| --- | ---: | ---: |")
+    print(f"| empty window, no text | {bare['first_paint_ms']:.1f} | {bare['vmhwm_kib'] / 1024:.2f} |")
+    print(f"| one-label window against it | {label['first_paint_ms'] / bare['first_paint_ms']:.2f}× "
+          f"| +{(label['vmhwm_kib'] - bare['vmhwm_kib']) / 1024:.2f} MiB |")
+    print(f"| program against it | {real['first_paint_ms'] / bare['first_paint_ms']:.2f}× "
+          f"| +{(real['vmhwm_kib'] - bare['vmhwm_kib']) / 1024:.2f} MiB |")
 
 if __name__ == "__main__":
     main()

@@ -1,12 +1,69 @@
 #include "print/print_command.h"
 
-#include <QDate>
-#include <QDateTime>
-#include <QLocale>
-#include <QStringList>
+#include <iconv.h>
+#include <langinfo.h>
+#include <locale.h>
+
+#include <QByteArray>
 #include <chrono>
+#include <cstdlib>
+#include <ctime>
 
 namespace zr {
+
+namespace {
+
+// The locale that governs dates, named the way setlocale(LC_TIME, "") picks it.
+const char* TimeLocaleName() {
+  for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0')
+      return value;
+  }
+  return "C";
+}
+
+// A locale object of its own, so the result does not depend on whether anything (QApplication
+// does) has called setlocale, and other threads are not affected.
+class TimeLocale {
+ public:
+  TimeLocale() : locale_(newlocale(LC_ALL_MASK, TimeLocaleName(), locale_t{})) {
+    // Like setlocale, a locale that is not installed leaves the C one.
+    if (locale_ == locale_t{})
+      locale_ = newlocale(LC_ALL_MASK, "C", locale_t{});
+  }
+  ~TimeLocale() {
+    if (locale_ != locale_t{})
+      freelocale(locale_);
+  }
+  TimeLocale(const TimeLocale&) = delete;
+  TimeLocale& operator=(const TimeLocale&) = delete;
+
+  locale_t get() const { return locale_; }
+
+ private:
+  locale_t locale_;
+};
+
+// Bytes in the locale's character set to text; a set iconv cannot convert reads as Latin-1.
+QString FromCharset(const QByteArray& bytes, const char* charset) {
+  const iconv_t cd = iconv_open("UTF-8", charset);
+  if (cd == reinterpret_cast<iconv_t>(-1))
+    return QString::fromLatin1(bytes);
+  QByteArray out(bytes.size() * 4 + 4, '\0');
+  char* in = const_cast<char*>(bytes.constData());
+  std::size_t inLeft = static_cast<std::size_t>(bytes.size());
+  char* to = out.data();
+  std::size_t outLeft = static_cast<std::size_t>(out.size());
+  const bool ok = iconv(cd, &in, &inLeft, &to, &outLeft) != static_cast<std::size_t>(-1);
+  iconv_close(cd);
+  if (!ok)
+    return QString::fromLatin1(bytes);
+  out.truncate(out.size() - static_cast<qsizetype>(outLeft));
+  return QString::fromUtf8(out);
+}
+
+}  // namespace
 
 void PrintWithDateLine(const QString& text, Printer& printer, const Clock& clock) {
   // The face, emphasis and size are set for every document: another caller may have left the
@@ -21,11 +78,17 @@ void PrintWithDateLine(const QString& text, Printer& printer, const Clock& clock
 }
 
 QString DateLineDate(const Clock& clock) {
-  const auto ms =
-      std::chrono::duration_cast<std::chrono::milliseconds>(clock.Now().time_since_epoch()).count();
-  // fromMSecsSinceEpoch gives local time, so the date is the one on the user's calendar.
-  const QDate date = QDateTime::fromMSecsSinceEpoch(ms).date();
-  return QLocale::system().toString(date, QLocale::ShortFormat);
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(clock.Now());
+  // Reads TZ again, so the date is the one on the user's calendar now.
+  tzset();
+  std::tm local{};
+  if (localtime_r(&seconds, &local) == nullptr)
+    return QString();
+  const TimeLocale locale;
+  char date[128];
+  const std::size_t size = strftime_l(date, sizeof date, "%x", &local, locale.get());
+  return FromCharset(QByteArray(date, static_cast<qsizetype>(size)),
+                     nl_langinfo_l(CODESET, locale.get()));
 }
 
 }  // namespace zr

@@ -11,11 +11,12 @@ inline constexpr const char* kPrintFontName = "Arial";
 inline constexpr float kPrintFontSize = 12.0f;
 
 // Prints `text` as one document: the body in 12-point Arial, then "Printed on " and the current
-// date in the system locale's short form, emphasised, then ends the document. Face, emphasis and
-// size are set anew every time.
+// date in the short form of the environment's date locale, emphasised, then ends the document.
+// Face, emphasis and size are set anew every time.
 void PrintWithDateLine(const QString& text, Printer& printer, const Clock& clock);
 
-// The date line's text for the clock's current local date, without time of day.
+// The clock's current local date without time of day, as the C library's "%x" writes it in the
+// locale that LC_ALL, LC_TIME or LANG name ("12/07/26" in C, "07.12.2026" in de_DE).
 QString DateLineDate(const Clock& clock);
 
 }  // namespace zr

@@ -1,16 +1,82 @@
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <vector>
 
 #include "core/zintok1.h"
 #include "print/qt_printer.h"
 #include "runtime/failure.h"
 #include "ui/form1.h"
+#include "ui/platform_check.h"
+
+namespace {
+
+constexpr const char* kCannotOpen = "zeziru-ridaz: cannot open a window: ";
+
+// The platform Qt is asked for and the plugins it can find: its own folder and those the
+// environment adds.
+zr::PlatformSetting ReadPlatformSetting(int argc, char* argv[]) {
+  zr::PlatformSetting setting{qEnvironmentVariable("QT_QPA_PLATFORM").toStdString(),
+                              qEnvironmentVariable("WAYLAND_DISPLAY").toStdString(),
+                              qEnvironmentVariable("DISPLAY").toStdString(),
+                              {}};
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+      setting.platform = argv[i + 1];
+  }
+  QStringList folders{QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"),
+                      qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")};
+  for (const QString& path :
+       qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts))
+    folders << path + QStringLiteral("/platforms");
+  for (const QString& folder : folders) {
+    for (std::string& name : zr::PlatformPluginsIn(folder.toStdString()))
+      setting.plugins.push_back(std::move(name));
+  }
+  return setting;
+}
+
+// Qt's messages while QApplication starts, held back: if no platform starts after all (a display
+// that does not answer), the first of them says best what is missing.
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray category;
+  QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+// Ends a failed start with one line and status 1 instead of Qt's abort.
+void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtFatalMsg) {
+    std::cerr << kCannotOpen
+              << (heldMessages.empty() ? QStringLiteral("no Qt platform plugin could start")
+                                       : heldMessages.front().text)
+                     .toStdString()
+              << '\n';
+    std::_Exit(1);
+  }
+  heldMessages.push_back({type, context.category, message});
+}
+
+}  // namespace
 
 // The program reads its data files from the current directory and takes no options of its own.
 int main(int argc, char* argv[]) {
+  if (const std::string why = zr::WhyNoWindow(ReadPlatformSetting(argc, argv)); !why.empty()) {
+    std::cerr << kCannotOpen << why << '\n';
+    return 1;
+  }
+  const QtMessageHandler previousHandler = qInstallMessageHandler(HoldOrExit);
   QApplication app(argc, argv);
+  qInstallMessageHandler(previousHandler);
+  for (const HeldMessage& held : heldMessages)
+    previousHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()),
+                    held.text);
+  heldMessages.clear();
   QApplication::setApplicationName(QStringLiteral("Zeziru Ridaz"));
   QApplication::setDesktopFileName(QStringLiteral("org.zeziruridaz.ZeziruRidaz"));
 

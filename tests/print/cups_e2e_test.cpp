@@ -19,6 +19,7 @@
 #include <QTime>
 #include <QTimeZone>
 #include <chrono>
+#include <memory>
 #include <set>
 
 #include "print/print_command.h"
@@ -40,22 +41,27 @@ using test::RunTool;
 
 const FixedClock& kClock = test::kPrintClock;
 
-// What a user does: the text in the window's box, then a click on Print, with the system's
-// default printer. Returns what the box shows afterwards.
-QString PrintOnce(const QString& text) {
+// The real window over a valid phrase set, printing to the system's default printer.
+struct PrintingWindow {
+  PrintingWindow() {
+    dir.WriteUniformSet(12);
+    form.Load();
+    form.show();
+  }
+  // What a user does: the text in the box, then a click on Print. Returns what the box shows.
+  QString Print(const QString& text) {
+    form.Text1->setPlainText(text);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    return form.Text1->toPlainText();
+  }
+
   test::DataDir dir;
-  dir.WriteUniformSet(12);
-  FileTable files(dir.path());
-  SeededRandom random(1);
+  FileTable files{dir.path()};
+  SeededRandom random{1};
   ZINTOK1 state;
-  const auto printer = QtPrinter::ForDefaultPrinter();
-  Form1 window(state, {files, random, kClock, *printer});
-  window.Load();
-  window.show();
-  window.Text1->setPlainText(text);
-  QTest::mouseClick(window.Command1, Qt::LeftButton);
-  return window.Text1->toPlainText();
-}
+  std::unique_ptr<QtPrinter> printer = QtPrinter::ForDefaultPrinter();
+  Form1 form{state, {files, random, kClock, *printer}};
+};
 
 // The ids of the server's jobs in one state ("completed" or "not-completed").
 std::set<int> JobIds(const QString& which) {
@@ -128,7 +134,7 @@ const QString kBody = QStringLiteral(
 
 TEST_F(CupsServer, PrintSendsOneJobWithTheBodyAndTheDateLine) {
   const std::set<int> before = CompletedJobsOnceIdle();
-  EXPECT_EQ(PrintOnce(kBody), kBody);
+  EXPECT_EQ(PrintingWindow().Print(kBody), kBody);
   const std::set<int> added = NewIds(CompletedJobsOnceIdle(), before);
   ASSERT_EQ(added.size(), 1u);
 
@@ -144,8 +150,9 @@ TEST_F(CupsServer, PrintSendsOneJobWithTheBodyAndTheDateLine) {
 
 TEST_F(CupsServer, EveryPrintIsItsOwnJob) {
   const std::set<int> before = CompletedJobsOnceIdle();
-  PrintOnce(QStringLiteral("First printout.\n"));
-  PrintOnce(QStringLiteral("Second printout.\n"));
+  PrintingWindow window;
+  window.Print(QStringLiteral("First printout.\n"));
+  window.Print(QStringLiteral("Second printout.\n"));
   const std::set<int> added = NewIds(CompletedJobsOnceIdle(), before);
   ASSERT_EQ(added.size(), 2u);
 
@@ -161,11 +168,25 @@ TEST_F(CupsServer, EveryPrintIsItsOwnJob) {
   }
 }
 
+// In print_cups_late_default the server has no default printer until the test chooses one.
+class LateDefault : public CupsServer {};
+
+TEST_F(LateDefault, PrintUsesADefaultPrinterChosenAfterStart) {
+  PrintingWindow window;
+  EXPECT_EQ(window.Print(kBody), QStringLiteral("Unknown VB error."));
+  const test::ToolRun choose =
+      RunTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("ZeziruPDF")});
+  ASSERT_EQ(choose.exitCode, 0) << choose.err.toStdString();
+  const std::set<int> before = CompletedJobsOnceIdle();
+  EXPECT_EQ(window.Print(kBody), kBody);
+  EXPECT_EQ(NewIds(CompletedJobsOnceIdle(), before).size(), 1u);
+}
+
 TEST(NoPrinter, PrintShowsTheDefaultMessage) {
   const QString server = qEnvironmentVariable("CUPS_SERVER");
   ASSERT_TRUE(server.startsWith(QLatin1Char('/')) && !QFileInfo::exists(server))
       << "CUPS_SERVER must name a server socket that does not exist";
-  EXPECT_EQ(PrintOnce(kBody), QStringLiteral("Unknown VB error."));
+  EXPECT_EQ(PrintingWindow().Print(kBody), QStringLiteral("Unknown VB error."));
   // The printer seam itself fails with the printer error number, every time it is asked.
   const auto printer = QtPrinter::ForDefaultPrinter();
   EXPECT_EQ(FailureNumberOf([&] { PrintWithDateLine(kBody, *printer, kClock); }),

@@ -6,6 +6,7 @@
 #   CUPS_SERVER     the scheduler's socket
 #   ZR_CUPS_SPOOL   the folder where the job documents (d<job>-001) are kept
 #   ZR_CUPS_LOG     the scheduler's log, which tells how each job ended
+# With ZR_CUPS_NO_DEFAULT set, the queue is not made the default printer.
 # Exits with the command's status, or 2 when the scheduler cannot be set up.
 set -euo pipefail
 # cupsd, lpadmin and lpinfo live in sbin, which a non-login PATH may lack.
@@ -116,7 +117,7 @@ else
 fi
 # A failed job must end as aborted, not stop the queue and leave the test waiting.
 lpadmin -p ZeziruPDF -o printer-error-policy=abort-job || { show_log; exit 2; }
-lpadmin -d ZeziruPDF || { show_log; exit 2; }
+[[ -n ${ZR_CUPS_NO_DEFAULT:-} ]] || lpadmin -d ZeziruPDF || { show_log; exit 2; }
 lpstat -t >&2 || true
 
 export ZR_CUPS_SPOOL=$work/spool
