@@ -59,8 +59,11 @@ def main():
     text = find(app, lambda n: n.name == "Generated text").queryText()
     generated = until(lambda: text.getText(0, -1))
     assert generated, "Generate left the text box empty"
-    first = generated.split(", ")[0]
-    assert first in opening_phrases(sys.argv[1], "P"), f"not a Personnel phrase: {first!r}"
+    line = generated.splitlines()[0]
+    # A closing quote of the opening phrase may have merged with the middle phrase's.
+    openings = [p + ", " for p in opening_phrases(sys.argv[1], "P")]
+    openings += [p[:-2] + ", " for p in openings if p.endswith('", ')]
+    assert any(line.startswith(p) for p in openings), f"not a Personnel line: {line!r}"
 
     spinner = find(app, lambda n: n.getRoleName() == "spin button")
     value = spinner.queryValue()

@@ -52,14 +52,24 @@ find_window() {  # the id of the visible window titled "Zeziru Ridaz", waiting u
 
 window_size() { xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' '; }
 
-opens_centred_window_on_bundled_set() {
-  (cd "$phrases" && exec "$program") >"$work/run.out" 2>&1 &
-  local pid=$!
-  pids+=("$pid")
-  local window
+open_window() {  # open_window WHERE [VAR=VALUE...]: the program in the phrase set; sets $window
+  local where=$1
+  shift
+  (cd "$phrases" && exec env "$@" "$program") >"$work/run.out" 2>&1 &
+  program_pid=$!
+  pids+=("$program_pid")
   window=$(find_window)
-  check "the main window appears" test -n "$window"
-  [ -n "$window" ] || return
+  check "the main window appears $where" test -n "$window"
+  [ -n "$window" ]
+}
+
+stop_program() {
+  kill "$program_pid" 2>/dev/null
+  wait "$program_pid" 2>/dev/null
+}
+
+opens_centred_window_on_bundled_set() {
+  open_window "on the bundled set" || return
   eval "$(xdotool getwindowgeometry --shell "$window")"
   check "client area is 545 x 416 pixels (got ${WIDTH}x${HEIGHT})" test "$WIDTH" = 545 -a "$HEIGHT" = 416
   check "window is centred without a frame (got $X,$Y)" test "$X" = 367 -a "$Y" = 304
@@ -72,10 +82,9 @@ opens_centred_window_on_bundled_set() {
   xdotool mousemove --window "$window" 230 76 click 1 mousemove --window "$window" 270 107 click 1
   sleep 0.5
   import -window "$window" "$shots/zeziru-ridaz-personnel.png"
-  check "the program is still running after the clicks" kill -0 "$pid"
+  check "the program is still running after the clicks" kill -0 "$program_pid"
   check "the screenshots were saved" test -s "$shots/zeziru-ridaz-personnel.png"
-  kill "$pid"
-  wait "$pid" 2>/dev/null
+  stop_program
 }
 
 reports_missing_counts_file_and_exits_1() {
@@ -114,17 +123,6 @@ clearest_contrast() {
     END { printf "%d\n", best * 10 }'
 }
 
-start_program() {  # start_program [VAR=VALUE...]: the program in the phrase set, as the menu does
-  (cd "$phrases" && exec env "$@" "$program") >"$work/run.out" 2>&1 &
-  pids+=($!)
-  program_pid=$!
-}
-
-stop_program() {
-  kill "$program_pid" 2>/dev/null
-  wait "$program_pid" 2>/dev/null
-}
-
 frame_is_centred() {  # the window manager's frame around $1 stands in the middle of the screen
   local parent
   parent=$(xwininfo -tree -id "$1" | awk '/Parent window id/ {print $4}')
@@ -140,11 +138,7 @@ centres_its_frame_under_a_window_manager() {
   local wm=$!
   pids+=("$wm")
   sleep 1
-  start_program
-  local window
-  window=$(find_window)
-  check "the window appears under openbox" test -n "$window"
-  if [ -n "$window" ]; then
+  if open_window "under openbox"; then
     frame=""
     wait_for 5 frame_is_centred "$window"
     check "the framed window is centred to within two pixels (frame $frame)" frame_is_centred "$window"
@@ -160,11 +154,7 @@ captions_stay_readable_under_a_dark_theme() {
     echo "SKIPPED: dark theme (Qt's GTK platform theme is not installed)"
     return
   fi
-  start_program QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
-  local window
-  window=$(find_window)
-  check "the window appears under Adwaita-dark" test -n "$window"
-  [ -n "$window" ] || return
+  open_window "under Adwaita-dark" QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark || return
   sleep 0.5
   local shot="$shots/zeziru-ridaz-adwaita-dark.png"
   import -window "$window" "$shot"
@@ -178,27 +168,19 @@ captions_stay_readable_under_a_dark_theme() {
 }
 
 stays_whole_when_scaled() {
-  local factor size
-  for factor in 1.5:818x624 2:1090x832; do
-    size=${factor#*:}
-    factor=${factor%:*}
-    start_program QT_SCALE_FACTOR="$factor"
-    local window
-    window=$(find_window)
-    check "the window appears at scale $factor" test -n "$window"
-    [ -n "$window" ] || continue
+  local row factor size strip
+  for row in 1.5:818x624 2:1090x832; do
+    IFS=: read -r factor size <<<"$row"
+    open_window "at scale $factor" QT_SCALE_FACTOR="$factor" || continue
     eval "$(xdotool getwindowgeometry --shell "$window")"
     check "at scale $factor the window is $size (got ${WIDTH}x${HEIGHT})" test "${WIDTH}x${HEIGHT}" = "$size"
     local shot="$shots/zeziru-ridaz-scale-$factor.png"
     import -window "$window" "$shot"
-    # Nothing is cut at a control's right edge: the last device pixels of the size caption and of
-    # the rightmost option are plain grey.
-    local control edge
-    for control in 473:101:57:17 458:47:81:20; do
-      IFS=: read -r cx cy cw ch <<<"$control"
-      edge=$(awk -v f="$factor" -v x=$((cx + cw)) 'BEGIN { printf "%d", x * f - 2 }')
-      check "at scale $factor nothing is cut at x=$edge" test "$(clearest_contrast "$shot" \
-        "2x$(awk -v f="$factor" -v h="$ch" 'BEGIN { printf "%d", h * f }')+$edge+$(awk -v f="$factor" -v y="$cy" 'BEGIN { printf "%d", y * f }')")" -lt 12
+    # Nothing is cut at the right edge of the size caption or of the rightmost option: their last
+    # two device pixels are plain grey.
+    for strip in $(awk -v f="$factor" 'BEGIN {
+        printf "2x%d+%d+%d 2x%d+%d+%d", 17 * f, 530 * f - 2, 101 * f, 20 * f, 539 * f - 2, 47 * f }'); do
+      check "at scale $factor nothing is cut at $strip" test "$(clearest_contrast "$shot" "$strip")" -lt 12
     done
     stop_program
   done
