@@ -54,10 +54,11 @@ QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry, const
 }  // namespace
 
 Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
-    : QWidget(parent),
-      Text1(new QPlainTextEdit(this)),
-      option1Group_(new QButtonGroup(this)),
-      controller_(state, services) {
+    : QWidget(parent), controller_(state, services) {
+  // Children are made here rather than in the initialiser list: each one sends this window an
+  // event, which must find every member already initialised.
+  Text1 = new QPlainTextEdit(this);
+  option1Group_ = new QButtonGroup(this);
   InstallAccessibleInterfaces();
   setWindowTitle(QStringLiteral("Zeziru Ridaz"));
   // Read as XPM outright: left to guess, Qt loads every image format plugin to ask it first.
@@ -77,6 +78,7 @@ Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
 
   CreateControls();
   ApplyColours();
+  followTheme_ = true;
   SetTabOrder();
   Text1->setFocus();
 }
@@ -222,7 +224,7 @@ bool Form1::event(QEvent* event) {
   const bool handled = QWidget::event(event);
   // A window manager adds its frame only once the window is mapped; the start-up centring could
   // count only the client area, so centre once more as soon as the frame is known.
-  if (centreWithFrame_ && (event->type() == QEvent::Move || event->type() == QEvent::Show) &&
+  if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && centreWithFrame_ &&
       frameGeometry().size() != size()) {
     centreWithFrame_ = false;
     CentreOnScreen();
@@ -235,10 +237,10 @@ void Form1::changeEvent(QEvent* event) {
   // A theme switched while the program runs changes the colours that stand on the grey too.
   if ((event->type() == QEvent::PaletteChange ||
        event->type() == QEvent::ApplicationPaletteChange) &&
-      !applyingColours_) {
-    applyingColours_ = true;
+      followTheme_) {
+    followTheme_ = false;  // setting the colours changes the palette again
     ApplyColours();
-    applyingColours_ = false;
+    followTheme_ = true;
   }
 }
 

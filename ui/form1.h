@@ -32,15 +32,15 @@ class Form1 : public QWidget {
   // Replaces the whole text of Text1 with the message for the number, in red at 11 points.
   void ShowError(std::int16_t errNumber);
 
-  QPlainTextEdit* Text1;
-  QPushButton* Command1;
-  QPushButton* Command2;
-  std::array<QRadioButton*, 5> Option1;
-  SpinButton* SpinButton1;
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label4;
+  QPlainTextEdit* Text1 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  std::array<QRadioButton*, 5> Option1{};
+  SpinButton* SpinButton1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
 
  protected:
   bool event(QEvent* event) override;
@@ -61,7 +61,7 @@ class Form1 : public QWidget {
   void Show(const TextBoxChange& change);
   void SetTextSize(float points);
 
-  QButtonGroup* option1Group_;
+  QButtonGroup* option1Group_ = nullptr;
   Controller controller_;
   // Set while a department click runs, so that re-selecting the option of the department in force
   // is not taken for another click.
@@ -69,8 +69,8 @@ class Form1 : public QWidget {
   // An option checked by a click was handled when it became checked; a click on the option that
   // is already checked still reads the counts file again.
   bool toggledSincePress_ = false;
-  // Setting the colours changes the palette, which would set them again.
-  bool applyingColours_ = false;
+  // Theme colours are applied anew on a palette change once the controls exist.
+  bool followTheme_ = false;
   // The window is centred again once its frame is known.
   bool centreWithFrame_ = false;
 };
