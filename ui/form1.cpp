@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 #include "core/phrase_store.h"
@@ -187,6 +188,7 @@ void Form1::SetTabOrder() {
 }
 
 void Form1::ApplyColours() {
+  const QScopedValueRollback guard(applyingColours_, true);
   const QColor grey = ColourFromValue(kLightGrey, palette());
   // Theme colours that stand on the fixed grey: readable under any theme, unchanged under a light
   // one.
@@ -237,11 +239,8 @@ void Form1::changeEvent(QEvent* event) {
   // A theme switched while the program runs changes the colours that stand on the grey too.
   if ((event->type() == QEvent::PaletteChange ||
        event->type() == QEvent::ApplicationPaletteChange) &&
-      !applyingColours_) {
-    applyingColours_ = true;
+      !applyingColours_)
     ApplyColours();
-    applyingColours_ = false;
-  }
 }
 
 void Form1::Option1_Pressed() {
