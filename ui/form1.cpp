@@ -71,6 +71,9 @@ Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   setAutoFillBackground(true);
+  // The text box takes its own font before the window's: inheriting the window's first would lay
+  // it out once more in a font it never shows, and make Qt look for a stand-in for that family.
+  Text1->setFont(ArialFont(9, false, true));
   QFont ownFont(QStringLiteral("MS Sans Serif"));
   ownFont.setPointSizeF(7.8);
   ownFont.setBold(true);
@@ -157,7 +160,6 @@ void Form1::CreateControls() {
   Label4->setAccessibleDescription(tr("Caption of the size spinner"));
 
   Text1->setGeometry(TwipsRect(120, 2040, 7932, 3324));
-  Text1->setFont(ArialFont(9, false, true));
   Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
