@@ -53,21 +53,11 @@ TextBoxChange Controller::Generate() noexcept {
 }
 
 TextBoxChange Controller::SizeDown() noexcept {
-  return Guarded([&] {
-    TextBoxChange resized;
-    if (StepSizeDown(state_))
-      resized.points = CurrentFontSize(state_);
-    return resized;
-  });
+  return Guarded([&] { return Resized(StepSizeDown(state_)); });
 }
 
 TextBoxChange Controller::SizeUp() noexcept {
-  return Guarded([&] {
-    TextBoxChange resized;
-    if (StepSizeUp(state_))
-      resized.points = CurrentFontSize(state_);
-    return resized;
-  });
+  return Guarded([&] { return Resized(StepSizeUp(state_)); });
 }
 
 TextBoxChange Controller::Print(const QString& text) noexcept {
@@ -102,6 +92,14 @@ TextBoxChange Controller::Report(long long failureNumber) noexcept {
   TextBoxChange shown;
   shown.error = state_.ErrNumber;
   return shown;
+}
+
+TextBoxChange Controller::Resized(bool stepped) const {
+  // At either end of the range nothing changes, not even the box's size.
+  TextBoxChange resized;
+  if (stepped)
+    resized.points = CurrentFontSize(state_);
+  return resized;
 }
 
 TextBoxChange Controller::NormalPresentation() const {

@@ -47,6 +47,7 @@ class Controller {
   template <typename Steps>
   TextBoxChange Guarded(Steps&& steps) noexcept;
   TextBoxChange Report(long long failureNumber) noexcept;
+  TextBoxChange Resized(bool stepped) const;
   TextBoxChange NormalPresentation() const;
 
   ZINTOK1& state_;

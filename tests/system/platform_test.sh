@@ -5,26 +5,7 @@
 set -u
 program=$(realpath "$1")
 phrases=$(realpath "$2")
-work=$(mktemp -d)
-passed=0
-failed=0
-weston_pid=
-cleanup() {
-  [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-check() {  # check NAME COMMAND...: one named assertion
-  local name=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED: $name" >&2
-  fi
-}
+source "$(dirname "$0")/checks.sh"
 
 # Runs the program with the given environment changes for at most $1 seconds; sets status and
 # leaves standard error in $work/err.
@@ -51,7 +32,7 @@ one_line_and_status_1 "a display that does not answer" "cannot open a window: .*
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 weston --backend=headless-backend.so --socket=zr-wayland --idle-time=0 >"$work/weston.log" 2>&1 &
-weston_pid=$!
+pids+=($!)
 for ((i = 0; i < 100; i++)); do [ -S "$XDG_RUNTIME_DIR/zr-wayland" ] && break; sleep 0.1; done
 if [ ! -S "$XDG_RUNTIME_DIR/zr-wayland" ]; then
   echo "SKIPPED: weston did not start" >&2
@@ -83,5 +64,4 @@ else
   echo "not run: Wayland without its plugin (no private mount namespace here)" >&2
 fi
 
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+finish

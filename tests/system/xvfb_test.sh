@@ -6,39 +6,7 @@ program=$(realpath "$1")
 phrases=$(realpath "$2")
 shots=$3
 mkdir -p "$shots"
-work=$(mktemp -d)
-passed=0
-failed=0
-pids=()
-
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-check() {  # check NAME COMMAND...: one named assertion
-  local name=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED: $name" >&2
-  fi
-}
-
-# Wait up to $1 seconds for the command after it to succeed.
-wait_for() {
-  local limit=$1
-  shift
-  for ((i = 0; i < limit * 10; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/checks.sh"
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
@@ -213,5 +181,4 @@ captions_stay_readable_under_a_dark_theme
 stays_whole_when_scaled
 answers_a_screen_reader
 
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+finish
