@@ -35,7 +35,8 @@ class TempDir {
  public:
   TempDir() {
     std::string pattern = (fs::temp_directory_path() / "zr_bench.XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    if (::mkdtemp(pattern.data()) == nullptr)
+      throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
   }
   ~TempDir() {
@@ -50,7 +51,8 @@ class TempDir {
   void Write(const std::string& name, const std::string& bytes) const {
     std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + name);
+    if (!out)
+      throw std::runtime_error("cannot write " + name);
   }
 
  private:
@@ -62,7 +64,8 @@ class TempDir {
 const TempDir& SetOfSize(int count) {
   static std::map<int, std::unique_ptr<TempDir>> sets;
   auto& dir = sets[count];
-  if (dir) return *dir;
+  if (dir)
+    return *dir;
   dir = std::make_unique<TempDir>();
   for (int column = 1; column <= zr::kColumns; ++column) {
     std::string bytes;
@@ -100,7 +103,8 @@ bool LoadState(benchmark::State& state, zr::ZINTOK1& shared, zr::FileTable& file
 void RunGenerate(benchmark::State& state, const fs::path& dir) {
   zr::FileTable files(dir);
   zr::ZINTOK1 shared;
-  if (!LoadState(state, shared, files)) return;
+  if (!LoadState(state, shared, files))
+    return;
   // Seeded from the clock on every text, as the program does.
   zr::ClockSeededRandom random;
   for (auto _ : state) {
@@ -112,7 +116,9 @@ void RunGenerate(benchmark::State& state, const fs::path& dir) {
 }
 
 // One text from the bundled phrase set: opens, reads and closes included.
-void BM_Generate(benchmark::State& state) { RunGenerate(state, kBundledDir); }
+void BM_Generate(benchmark::State& state) {
+  RunGenerate(state, kBundledDir);
+}
 BENCHMARK(BM_Generate);
 
 // The least the same work can cost: three plain opens, twelve 40-byte reads per file at random
@@ -120,7 +126,8 @@ BENCHMARK(BM_Generate);
 void RunIoFloor(benchmark::State& state, const fs::path& dir) {
   zr::FileTable files(dir);
   zr::ZINTOK1 shared;
-  if (!LoadState(state, shared, files)) return;
+  if (!LoadState(state, shared, files))
+    return;
 
   std::array<std::string, zr::kColumns> paths;
   for (int column = 1; column <= zr::kColumns; ++column) {
@@ -151,12 +158,15 @@ void RunIoFloor(benchmark::State& state, const fs::path& dir) {
     }
     for (const int fd : fds) ::close(fd);
     benchmark::DoNotOptimize(buffer);
-    if (next == offsets.size()) next = 0;
+    if (next == offsets.size())
+      next = 0;
   }
   state.SetItemsProcessed(state.iterations());
 }
 
-void BM_IoFloor(benchmark::State& state) { RunIoFloor(state, kBundledDir); }
+void BM_IoFloor(benchmark::State& state) {
+  RunIoFloor(state, kBundledDir);
+}
 BENCHMARK(BM_IoFloor);
 
 // Must not grow with the file size. With 12 records every record of a column is drawn, so the

@@ -29,14 +29,18 @@ Parsed ParseCounts(std::string_view bytes, std::size_t wanted) {
   const auto more = [&](std::size_t k) { return k < bytes.size(); };
   while (result.values.size() < wanted) {
     while (more(i) && (at(i) == ' ' || at(i) == '\t' || at(i) == '\r' || at(i) == '\n')) ++i;
-    if (!more(i)) return {{}, zr::err::kInputPastEndOfFile};
+    if (!more(i))
+      return {{}, zr::err::kInputPastEndOfFile};
     bool negative = false;
-    if (at(i) == '+' || at(i) == '-') negative = at(i++) == '-';
-    if (!more(i) || at(i) < '0' || at(i) > '9') return {{}, zr::err::kInvalidFileFormat};
+    if (at(i) == '+' || at(i) == '-')
+      negative = at(i++) == '-';
+    if (!more(i) || at(i) < '0' || at(i) > '9')
+      return {{}, zr::err::kInvalidFileFormat};
     long value = 0;
     while (more(i) && at(i) >= '0' && at(i) <= '9') {
       value = value * 10 + (at(i++) - '0');
-      if (value > (negative ? 32768 : 32767)) return {{}, zr::err::kOverflow};
+      if (value > (negative ? 32768 : 32767))
+        return {{}, zr::err::kOverflow};
     }
     while (more(i) && (at(i) == ' ' || at(i) == '\t')) ++i;
     if (more(i)) {
@@ -44,7 +48,8 @@ Parsed ParseCounts(std::string_view bytes, std::size_t wanted) {
         ++i;
       } else if (at(i) == '\r') {
         ++i;
-        if (more(i) && at(i) == '\n') ++i;
+        if (more(i) && at(i) == '\n')
+          ++i;
       } else {
         return {{}, zr::err::kInvalidFileFormat};
       }
@@ -55,7 +60,8 @@ Parsed ParseCounts(std::string_view bytes, std::size_t wanted) {
 }
 
 std::string Describe(const Parsed& parsed) {
-  if (parsed.failure != 0) return "failure " + std::to_string(parsed.failure);
+  if (parsed.failure != 0)
+    return "failure " + std::to_string(parsed.failure);
   std::string text = "values";
   for (const auto v : parsed.values) text += " " + std::to_string(v);
   return text;
@@ -95,7 +101,8 @@ void CheckCall(const char* what, int failure, const Parsed& expected, const zr::
     zr::fuzz::Fail(std::string(what) + ": a failed call changed the state");
   }
   if (failure == 0 && !zr::fuzz::SameState(wanted, after)) {
-    zr::fuzz::Fail(std::string(what) + ": the state does not hold the file's numbers, which read as " +
+    zr::fuzz::Fail(std::string(what) +
+                   ": the state does not hold the file's numbers, which read as " +
                    Describe(expected));
   }
 }

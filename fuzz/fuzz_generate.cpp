@@ -49,7 +49,8 @@ void CheckText(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size < kHeader) return 0;
+  if (size < kHeader)
+    return 0;
   zr::ZINTOK1 state;
   state.DeptLetter = zr::kDepartments[0].letter;
   for (std::size_t c = 0; c < state.PhraseCounts.size(); ++c) {
@@ -60,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // files never hold control characters, so here it stands in for another byte.
   std::string rest(reinterpret_cast<const char*>(data) + kHeader, size - kHeader);
   for (char& c : rest) {
-    if (c == '\n') c = '~';
+    if (c == '\n')
+      c = '~';
   }
   const std::size_t part = rest.size() / zr::kColumns;
   for (int column = 1; column <= zr::kColumns; ++column) {
@@ -91,11 +93,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   zr::fuzz::ExpectNoFileOpen(files, "Generate");
-  if (tooFew) zr::fuzz::Fail("a count below 12 did not fail");
+  if (tooFew)
+    zr::fuzz::Fail("a count below 12 did not fail");
   CheckText(text);
   // A fresh source of the same seed over the same files: the same text.
   zr::SeededRandom replay(kSeed);
   const std::string again = zr::Generate(state, files, replay);
-  if (again != text) zr::fuzz::Fail("a second run differs:\n" + text + "--- then:\n" + again);
+  if (again != text)
+    zr::fuzz::Fail("a second run differs:\n" + text + "--- then:\n" + again);
   return 0;
 }

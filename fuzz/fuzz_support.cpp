@@ -16,7 +16,8 @@ class Scratch {
  public:
   Scratch() {
     std::string pattern = (std::filesystem::temp_directory_path() / "zr_fuzz.XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) Fail("mkdtemp failed");
+    if (::mkdtemp(pattern.data()) == nullptr)
+      Fail("mkdtemp failed");
     path_ = pattern;
   }
   ~Scratch() {
@@ -43,11 +44,13 @@ void WriteFile(std::string_view name, std::string_view bytes) {
   // Plain system calls: this runs once per input and per file, so it should cost little.
   const std::string path = (ScratchDir() / name).string();
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) Fail("cannot create " + path);
+  if (fd < 0)
+    Fail("cannot create " + path);
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n <= 0) Fail("cannot write " + path);
+    if (n <= 0)
+      Fail("cannot write " + path);
     done += static_cast<std::size_t>(n);
   }
   ::close(fd);
@@ -76,4 +79,6 @@ void ExpectNoFileOpen(const FileTable& files, const char* after) {
 
 // Every input allocates a few kilobytes; with ASan's default 256 MB quarantine of freed memory the
 // process would pass the -rss_limit_mb=256 the runs use without any real leak.
-extern "C" const char* __asan_default_options() { return "quarantine_size_mb=16"; }
+extern "C" const char* __asan_default_options() {
+  return "quarantine_size_mb=16";
+}
