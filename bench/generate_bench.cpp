@@ -106,7 +106,8 @@ void RunGenerate(benchmark::State& state, const fs::path& dir) {
   if (!LoadState(state, shared, files))
     return;
   // Seeded from the clock on every text, as the program does.
-  zr::ClockSeededRandom random;
+  const zr::SystemClock clock;
+  zr::ClockSeededRandom random(clock);
   for (auto _ : state) {
     std::string text = zr::Generate(shared, files, random);
     benchmark::DoNotOptimize(text.data());
@@ -190,7 +191,8 @@ BENCHMARK(BM_IoFloorRecords)->Arg(12)->Arg(1000)->Arg(32767);
 // The random number part of one text alone: the clock seeding plus 36 draws. Not a goal; it shows
 // how much of the distance to the floor the seeding takes.
 void BM_ClockSeededRandomPerText(benchmark::State& state) {
-  zr::ClockSeededRandom random;
+  const zr::SystemClock clock;
+  zr::ClockSeededRandom random(clock);
   for (auto _ : state) {
     random.Seed();
     for (int i = 0; i < zr::kColumns * zr::kLinesPerText; ++i) {

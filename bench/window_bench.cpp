@@ -64,8 +64,8 @@ double Percentile(std::vector<double>& samples, double fraction) {
 
 void BM_GenerateClick(benchmark::State& state) {
   zr::FileTable files(ZR_BENCH_PHRASE_DIR);
-  zr::ClockSeededRandom random;
   zr::SystemClock clock;
+  zr::ClockSeededRandom random(clock);
   NoPrinter printer;
   zr::ZINTOK1 shared;
   zr::Form1 form(shared, {files, random, clock, printer});

@@ -13,14 +13,7 @@ std::uint64_t Mix(std::uint64_t z) {
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
   return z ^ (z >> 31);
 }
-
-const Clock& SystemClockInstance() {
-  static const SystemClock clock;
-  return clock;
-}
 }  // namespace
-
-ClockSeededRandom::ClockSeededRandom() : clock_(SystemClockInstance()) {}
 
 void ClockSeededRandom::Seed() {
   const auto ticks = static_cast<std::uint64_t>(clock_.Now().time_since_epoch().count());

@@ -22,7 +22,6 @@ class RandomSource {
 // own work.
 class ClockSeededRandom final : public RandomSource {
  public:
-  ClockSeededRandom();  // the system clock
   // The clock must outlive this source.
   explicit ClockSeededRandom(const Clock& clock) noexcept : clock_(clock) {}
   void Seed() override;

@@ -82,8 +82,8 @@ int main(int argc, char* argv[]) {
 
   zr::ZINTOK1 state;
   zr::FileTable files(".");
-  zr::ClockSeededRandom random;
   zr::SystemClock clock;
+  zr::ClockSeededRandom random(clock);
   const auto printer = zr::QtPrinter::ForDefaultPrinter();
   zr::Form1 window(state, {files, random, clock, *printer});
 
