@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/phrase_store.h"
+#include "core/text_generator.h"
 #include "runtime/record.h"
 #include "runtime/text.h"
 
@@ -22,9 +24,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kLetters = "EFMPT";  // the order of the groups in zintok.dat
-constexpr int kColumns = 3;
-constexpr std::size_t kMinPhrases = 12;
+// A text takes one phrase a line from every column, never the same record twice.
+constexpr std::size_t kMinPhrases = zr::kLinesPerText;
 constexpr std::size_t kMaxPhrases = 32767;  // the program reads the counts as 16-bit numbers
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
@@ -154,11 +155,11 @@ int Run(const fs::path& sourceDir, const fs::path& outputDir) {
   Problems problems;
   std::vector<OutputFile> outputs;
   std::string counts;
-  for (const char letter : kLetters) {
-    for (int column = 1; column <= kColumns; ++column) {
-      const std::string stem = std::string(1, letter) + static_cast<char>('0' + column);
+  for (const auto& department : zr::kDepartments) {
+    for (int column = 1; column <= zr::kColumns; ++column) {
+      const std::string stem = std::string(1, department.letter) + static_cast<char>('0' + column);
       const auto records = ReadSource(sourceDir / (stem + ".txt"), problems);
-      counts += std::to_string(records.size()) + (column < kColumns ? "," : "\r\n");
+      counts += std::to_string(records.size()) + (column < zr::kColumns ? "," : "\r\n");
       OutputFile& file = outputs.emplace_back(OutputFile{stem + ".dat", {}});
       for (const auto& record : records) file.bytes += record;
     }

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/phrase_store.h"
 #include "runtime/record.h"
 
 namespace zr::test {
@@ -77,13 +78,13 @@ std::vector<std::string> NumberedPhrases(char letter, int column, int count) {
 
 void DataDir::WriteUniformSet(int count) const {
   std::string counts;
-  for (const char letter : {'E', 'F', 'M', 'P', 'T'}) {
-    for (int column = 1; column <= 3; ++column) {
-      WritePhrases(std::string{letter, static_cast<char>('0' + column)} + ".dat",
-                   NumberedPhrases(letter, column, count));
+  for (const auto& department : kDepartments) {
+    for (int column = 1; column <= kColumns; ++column) {
+      WritePhrases(PhraseFileName(department.letter, column),
+                   NumberedPhrases(department.letter, column, count));
     }
-    const std::string n = std::to_string(count);
-    counts.append(n).append(",").append(n).append(",").append(n).append("\r\n");
+    for (int column = 1; column <= kColumns; ++column)
+      counts.append(std::to_string(count)).append(column < kColumns ? "," : "\r\n");
   }
   Write("zintok.dat", counts);
 }
