@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/phrase_store.h"
 #include "runtime/convert.h"
@@ -42,9 +44,10 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
   widget->setPalette(palette);
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry, const QFont& font,
-                  Qt::Alignment alignment) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                  const QFont& font, Qt::Alignment alignment) {
   auto* label = new QLabel(caption, parent);
+  label->setObjectName(QLatin1String(name));
   label->setGeometry(geometry);
   label->setFont(font);
   label->setAlignment(alignment | Qt::AlignVCenter);
@@ -58,6 +61,7 @@ Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
   // Children are made here rather than in the initialiser list: each one sends this window an
   // event, which must find every member already initialised.
   Text1 = new QPlainTextEdit(this);
+  Text1->setObjectName(QStringLiteral("Text1"));
   option1Group_ = new QButtonGroup(this);
   InstallAccessibleInterfaces();
   setWindowTitle(QStringLiteral("Zeziru Ridaz"));
@@ -81,7 +85,6 @@ Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
 
   CreateControls();
   ApplyColours();
-  followTheme_ = true;
   SetTabOrder();
   Text1->setFocus();
 }
@@ -91,13 +94,15 @@ void Form1::Load() {
   controller_.Load();
   const auto [smallest, largest] = controller_.SizeRange();
   SpinButton1->SetRange(smallest, largest);
-  centreWithFrame_ = true;
+  // A window manager adds its frame only once the window is mapped, so the centring above could
+  // count only the client area: centre once more, and only once, as soon as the frame is known.
+  connect(this, &Form1::FrameKnown, this, &Form1::CentreOnScreen, Qt::SingleShotConnection);
 }
 
 void Form1::CreateControls() {
   const auto centred = Qt::AlignHCenter;
 
-  Label2 = MakeLabel(this, QStringLiteral("Zeziru Ridaz"), TwipsRect(1320, 60, 5592, 444),
+  Label2 = MakeLabel(this, "Label2", QStringLiteral("Zeziru Ridaz"), TwipsRect(1320, 60, 5592, 444),
                      ArialFont(19.8, true, true), centred);
   Label2->setAutoFillBackground(true);
   Label2->setAccessibleName(tr("Zeziru Ridaz"));
@@ -106,15 +111,19 @@ void Form1::CreateControls() {
   struct OptionPlace {
     int left, top, width;
   };
-  constexpr std::array<OptionPlace, 5> kPlaces = {{{120, 700, 1716},
-                                                   {120, 996, 1716},
-                                                   {3291, 700, 2124},
-                                                   {3291, 996, 1716},
-                                                   {6870, 700, 1212}}};
+  // One place a row of the department table.
+  constexpr std::array<OptionPlace, kDepartments.size()> kPlaces = {{{120, 700, 1716},
+                                                                     {120, 996, 1716},
+                                                                     {3291, 700, 2124},
+                                                                     {3291, 996, 1716},
+                                                                     {6870, 700, 1212}}};
+  static_assert(std::ranges::none_of(kPlaces, [](OptionPlace place) { return place.width == 0; }),
+                "every department needs a place on the window");
   for (std::size_t i = 0; i < Option1.size(); ++i) {
     const QString caption = QString::fromUtf8(
         kDepartments[i].caption.data(), static_cast<qsizetype>(kDepartments[i].caption.size()));
     auto* option = new QRadioButton(caption, this);
+    option->setObjectName(QStringLiteral("Option1"));
     option->setGeometry(TwipsRect(kPlaces[i].left, kPlaces[i].top, kPlaces[i].width, 312));
     option->setFont(ArialFont(7.8, true));
     option->setAccessibleName(caption);
@@ -123,24 +132,26 @@ void Form1::CreateControls() {
     Option1[i] = option;
   }
   Option1[0]->setChecked(true);
-  // The department follows the checked option however it got checked: a click, the keyboard or
-  // an assistive tool's toggle.
-  connect(option1Group_, &QButtonGroup::idPressed, this, &Form1::Option1_Pressed);
-  connect(option1Group_, &QButtonGroup::idToggled, this, &Form1::Option1_Toggled);
-  connect(option1Group_, &QButtonGroup::idClicked, this, &Form1::Option1_Clicked);
+  // The department follows the checked option however it got checked: a click or a key checks
+  // the option and clicks it, an assistive tool's Toggle only checks it.
+  connect(option1Group_, &QButtonGroup::idPressed, this, &Form1::OptionPressed);
+  connect(option1Group_, &QButtonGroup::idToggled, this, &Form1::OptionToggled);
+  connect(option1Group_, &QButtonGroup::idClicked, this, &Form1::OptionClicked);
 
   Command1 = new QPushButton(QStringLiteral("Print"), this);
+  Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(TwipsRect(120, 1428, 1332, 372));
   Command1->setFont(ArialFont(9, true));
   Command1->setAccessibleDescription(tr("Print the text on the default printer"));
-  connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+  connect(Command1, &QPushButton::clicked, this, &Form1::PrintText);
 
   Command2 = new QPushButton(QStringLiteral("Raveri Zezedovaz"), this);
+  Command2->setObjectName(QStringLiteral("Command2"));
   Command2->setGeometry(TwipsRect(1824, 1428, 4512, 372));
   Command2->setFont(ArialFont(10.8, true));
   Command2->setToolTip(QStringLiteral("Left-click to generate more zintok."));
   Command2->setAccessibleDescription(tr("Generate twelve new lines of text"));
-  connect(Command2, &QPushButton::clicked, this, [this] { Show(controller_.Generate()); });
+  connect(Command2, &QPushButton::clicked, this, &Form1::GenerateText);
 
   for (QPushButton* button : {Command1, Command2}) {
     // Enter presses a button only while it has the focus; no button is the default.
@@ -149,13 +160,14 @@ void Form1::CreateControls() {
   }
 
   SpinButton1 = new SpinButton(this);
+  SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
   SpinButton1->setGeometry(TwipsRect(6612, 1428, 408, 372));
   SpinButton1->setAccessibleName(tr("Font Size"));
   SpinButton1->setAccessibleDescription(tr("Steps the size of the text up or down"));
-  connect(SpinButton1, &SpinButton::SpinDown, this, [this] { Show(controller_.SizeDown()); });
-  connect(SpinButton1, &SpinButton::SpinUp, this, [this] { Show(controller_.SizeUp()); });
+  connect(SpinButton1, &SpinButton::SpinDown, this, &Form1::ShrinkText);
+  connect(SpinButton1, &SpinButton::SpinUp, this, &Form1::EnlargeText);
 
-  Label4 = MakeLabel(this, QStringLiteral("Font Size"), TwipsRect(7100, 1512, 852, 252),
+  Label4 = MakeLabel(this, "Label4", QStringLiteral("Font Size"), TwipsRect(7100, 1512, 852, 252),
                      ArialFont(9, true), Qt::AlignLeft);
   Label4->setAccessibleDescription(tr("Caption of the size spinner"));
 
@@ -169,23 +181,24 @@ void Form1::CreateControls() {
   SpinButton1->SetReading(Text1->font().pointSizeF());
 
   const QString copyright = QString::fromStdString(Cp1252ToUtf8("\xA9 2026 The Zeziru Ridaz team"));
-  Label1 =
-      MakeLabel(this, copyright, TwipsRect(1908, 5604, 4332, 252), ArialFont(9.6, true), centred);
+  Label1 = MakeLabel(this, "Label1", copyright, TwipsRect(1908, 5604, 4332, 252),
+                     ArialFont(9.6, true), centred);
   Label1->setAccessibleDescription(tr("Copyright"));
-  Label3 = MakeLabel(this, QStringLiteral("Email: team@zeziru-ridaz.example"),
+  Label3 = MakeLabel(this, "Label3", QStringLiteral("Email: team@zeziru-ridaz.example"),
                      TwipsRect(1908, 5856, 4332, 252), ArialFont(9.6, true), centred);
   Label3->setAccessibleDescription(tr("Contact address"));
 }
 
 void Form1::SetTabOrder() {
   QWidget* previous = Text1;
-  for (QWidget* next : {static_cast<QWidget*>(Option1[0]), static_cast<QWidget*>(Option1[1]),
-                        static_cast<QWidget*>(Option1[2]), static_cast<QWidget*>(Option1[3]),
-                        static_cast<QWidget*>(Option1[4]), static_cast<QWidget*>(Command1),
-                        static_cast<QWidget*>(Command2), static_cast<QWidget*>(SpinButton1)}) {
+  const auto follow = [&](QWidget* next) {
     setTabOrder(previous, next);
     previous = next;
-  }
+  };
+  for (QRadioButton* option : Option1) follow(option);
+  for (QWidget* next : {static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2),
+                        static_cast<QWidget*>(SpinButton1)})
+    follow(next);
 }
 
 void Form1::ApplyColours() {
@@ -224,53 +237,50 @@ void Form1::CentreOnScreen() {
 
 bool Form1::event(QEvent* event) {
   const bool handled = QWidget::event(event);
-  // A window manager adds its frame only once the window is mapped; the start-up centring could
-  // count only the client area, so centre once more as soon as the frame is known.
-  if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && centreWithFrame_ &&
-      frameGeometry().size() != size()) {
-    centreWithFrame_ = false;
-    CentreOnScreen();
-  }
+  if ((event->type() == QEvent::Move || event->type() == QEvent::Show) &&
+      frameGeometry().size() != size())
+    emit FrameKnown();
+  // A theme switched while the program runs changes the colours that stand on the grey too. Only
+  // the application's palette counts: the window's own changes as the colours are applied.
+  if (event->type() == QEvent::ApplicationPaletteChange)
+    ApplyColours();
   return handled;
 }
 
-void Form1::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  // A theme switched while the program runs changes the colours that stand on the grey too.
-  if ((event->type() == QEvent::PaletteChange ||
-       event->type() == QEvent::ApplicationPaletteChange) &&
-      followTheme_) {
-    followTheme_ = false;  // setting the colours changes the palette again
-    ApplyColours();
-    followTheme_ = true;
-  }
+void Form1::OptionPressed() {
+  checkedAtPress_ = option1Group_->checkedId();
 }
 
-void Form1::Option1_Pressed() {
-  toggledSincePress_ = false;
+void Form1::OptionToggled(int index, bool checked) {
+  if (checked)
+    ChooseDepartment(index);
 }
 
-void Form1::Option1_Toggled(int index, bool checked) {
-  if (!checked || inDepartmentClick_)
-    return;
-  toggledSincePress_ = true;
-  DepartmentClick(index);
+void Form1::OptionClicked(int index) {
+  // A click that checked its option was followed when the check changed; a click on the option
+  // already checked changes nothing, and still reads the counts file again.
+  if (index == checkedAtPress_)
+    ChooseDepartment(index);
 }
 
-void Form1::Option1_Clicked(int index) {
-  if (!toggledSincePress_)
-    DepartmentClick(index);
-  toggledSincePress_ = false;
-}
-
-void Form1::DepartmentClick(int index) {
-  inDepartmentClick_ = true;
+void Form1::ChooseDepartment(int index) {
   Show(controller_.DepartmentClick(static_cast<std::int16_t>(index)));
-  inDepartmentClick_ = false;
 }
 
-void Form1::Command1_Click() {
+void Form1::GenerateText() {
+  Show(controller_.Generate());
+}
+
+void Form1::PrintText() {
   Show(controller_.Print(Text1->toPlainText()));
+}
+
+void Form1::EnlargeText() {
+  Show(controller_.SizeUp());
+}
+
+void Form1::ShrinkText() {
+  Show(controller_.SizeDown());
 }
 
 void Form1::Show(const TextBoxChange& change) {
@@ -291,9 +301,12 @@ void Form1::Show(const TextBoxChange& change) {
       Text1->setFocus();
   }
   // A failed department click leaves the previous department in force: select its option, so the
-  // selection never names a department whose phrases Generate would not use.
-  if (change.department && *change.department < Option1.size())
+  // selection never names a department whose phrases Generate would not use. Quietly: this is
+  // no choice of the user's.
+  if (change.department && *change.department < Option1.size()) {
+    const QSignalBlocker quiet(option1Group_);
     Option1[*change.department]->setChecked(true);
+  }
 }
 
 void Form1::ShowError(std::int16_t errNumber) {

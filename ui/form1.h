@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/phrase_store.h"
 #include "core/zintok1.h"
 #include "ui/controller.h"
 #include "ui/services.h"
@@ -19,7 +20,8 @@ namespace zr {
 class SpinButton;
 
 // The program's one window. It builds the controls, wires each to its handler and shows what the
-// handlers leave; what the handlers do lives in Controller.
+// handlers leave; what the handlers do lives in Controller. Each control carries its name as its
+// object name ("Text1", "Command2", ...), so tests and tools find it as a user would.
 class Form1 : public QWidget {
   Q_OBJECT
 
@@ -32,47 +34,44 @@ class Form1 : public QWidget {
   // Replaces the whole text of Text1 with the message for the number, in red at 11 points.
   void ShowError(std::int16_t errNumber);
 
-  QPlainTextEdit* Text1 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
-  std::array<QRadioButton*, 5> Option1{};
-  SpinButton* SpinButton1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
+ signals:
+  // The window manager's frame around the window is known: it moved or was shown with one.
+  void FrameKnown();
 
  protected:
   bool event(QEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private slots:
-  void Option1_Pressed();
-  void Option1_Toggled(int index, bool checked);
-  void Option1_Clicked(int index);
-  void Command1_Click();
+  void OptionPressed();
+  void OptionToggled(int index, bool checked);
+  void OptionClicked(int index);
+  void GenerateText();
+  void PrintText();
+  void EnlargeText();
+  void ShrinkText();
 
  private:
   void CreateControls();
   void SetTabOrder();
   void ApplyColours();
   void CentreOnScreen();
-  void DepartmentClick(int index);
+  void ChooseDepartment(int index);
   void Show(const TextBoxChange& change);
   void SetTextSize(float points);
 
+  QPlainTextEdit* Text1 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  std::array<QRadioButton*, kDepartments.size()> Option1{};
   QButtonGroup* option1Group_ = nullptr;
+  SpinButton* SpinButton1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
   Controller controller_;
-  // Set while a department click runs, so that re-selecting the option of the department in force
-  // is not taken for another click.
-  bool inDepartmentClick_ = false;
-  // An option checked by a click was handled when it became checked; a click on the option that
-  // is already checked still reads the counts file again.
-  bool toggledSincePress_ = false;
-  // Theme colours are applied anew on a palette change once the controls exist.
-  bool followTheme_ = false;
-  // The window is centred again once its frame is known.
-  bool centreWithFrame_ = false;
+  // The option that was checked when the last press on an option began.
+  int checkedAtPress_ = 0;
 };
 
 }  // namespace zr

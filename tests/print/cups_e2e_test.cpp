@@ -50,9 +50,10 @@ struct PrintingWindow {
   }
   // What a user does: the text in the box, then a click on Print. Returns what the box shows.
   QString Print(const QString& text) {
-    form.Text1->setPlainText(text);
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
-    return form.Text1->toPlainText();
+    auto* box = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    box->setPlainText(text);
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    return box->toPlainText();
   }
 
   test::DataDir dir;

@@ -1,21 +1,14 @@
 #include "ui/controller.h"
 
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QToolButton>
 #include <filesystem>
 #include <functional>
 
 #include "runtime/failure.h"
 #include "ui/error_display.h"
-#include "ui/spin_button.h"
 #include "window_fixture.h"
 
 namespace zr {
 namespace {
-
-using test::WindowTest;
 
 constexpr const char* kUnknown = "Unknown VB error.";
 
@@ -25,88 +18,64 @@ QStringList Lines(const QString& text) {
   return lines;
 }
 
-class Handlers : public WindowTest {
- protected:
-  void ClickDepartment(std::size_t index) {
-    QTest::mouseClick(form->Option1[index], Qt::LeftButton);
-  }
-  void ClickGenerate() { QTest::mouseClick(form->Command2, Qt::LeftButton); }
-  void ClickPrint() { QTest::mouseClick(form->Command1, Qt::LeftButton); }
-  void SizeUp() { QTest::mouseClick(form->SpinButton1->upArrow(), Qt::LeftButton); }
-  void SizeDown() { QTest::mouseClick(form->SpinButton1->downArrow(), Qt::LeftButton); }
-  bool ShowsError() const { return TextColour() == QColor(255, 0, 0) && TextSize() == 11.0f; }
-};
-
-TEST_F(Handlers, GenerateFillsTwelveLinesOfTheCurrentDepartmentAndFocusesTheText) {
-  form->Command2->setFocus();
-  ClickGenerate();
-  const QStringList lines = Lines(Text());
-  ASSERT_EQ(lines.size(), 12);
-  for (const QString& line : lines) EXPECT_TRUE(line.startsWith("E1-")) << line.toStdString();
-  EXPECT_EQ(QApplication::focusWidget(), form->Text1);
-  EXPECT_FLOAT_EQ(TextSize(), 9.6f);  // the size table now applies
+// What the text box shows after a change: the message of a failure, else the new text.
+QString Shown(const TextBoxChange& change) {
+  return change.error ? ErrorMessage(*change.error) : change.text.value_or("<unchanged>");
 }
 
-TEST_F(Handlers, ASecondGenerateReplacesTheFirstText) {
-  ClickGenerate();
-  const QString first = Text();
-  ClickGenerate();
-  EXPECT_EQ(Lines(Text()).size(), 12);
-  EXPECT_NE(Text(), first);
+// The handlers alone, loaded as at start-up: no window.
+class Handlers : public test::HandlerTest {
+ protected:
+  void SetUp() override {
+    HandlerTest::SetUp();
+    controller.Load();
+  }
+
+  Controller controller{state, services()};
+};
+
+TEST_F(Handlers, GenerateGivesTwelveLinesOfTheCurrentDepartmentInTheNormalLookAndFocused) {
+  const TextBoxChange change = controller.Generate();
+  EXPECT_TRUE(change.normalColour);
+  EXPECT_EQ(change.points, 9.6f);  // the size table now applies
+  EXPECT_TRUE(change.focus);
+  const QStringList lines = Lines(Shown(change));
+  ASSERT_EQ(lines.size(), 12);
+  for (const QString& line : lines) EXPECT_TRUE(line.startsWith("E1-")) << line.toStdString();
+  EXPECT_NE(controller.Generate().text, change.text);
+}
+
+TEST_F(Handlers, GeneratedTextIsReadAsWindows1252) {
+  std::vector<std::string> phrases;
+  for (int n = 1; n <= 30; ++n) phrases.push_back("\x93\x80\x96" + std::to_string(n));
+  dir.WritePhrases("E1.dat", phrases);
+  for (const QString& line : Lines(Shown(controller.Generate())))
+    EXPECT_TRUE(line.startsWith(QString::fromUtf8("\u201C\u20AC\u2013"))) << line.toStdString();
 }
 
 TEST_F(Handlers, DepartmentClickEmptiesTheTextAndSwitchesTheDepartment) {
-  ClickGenerate();
-  ClickDepartment(3);
-  EXPECT_TRUE(Text().isEmpty());
+  const TextBoxChange change = controller.DepartmentClick(3);
+  EXPECT_EQ(change.text, QString());
+  EXPECT_TRUE(change.normalColour);
+  EXPECT_EQ(change.points, 9.6f);
+  EXPECT_FALSE(change.focus);
+  EXPECT_EQ(change.department, 3u);
   EXPECT_EQ(state.DeptLetter, 'P');
-  ClickGenerate();
-  EXPECT_TRUE(Lines(Text()).first().startsWith("P1-"));
+  EXPECT_TRUE(Lines(Shown(controller.Generate())).first().startsWith("P1-"));
 }
 
-TEST_F(Handlers, ClickingTheSelectedDepartmentRereadsTheCountsFile) {
-  ClickDepartment(0);
-  EXPECT_EQ(state.PhraseCounts, (std::array<std::int16_t, 3>{30, 30, 30}));
-  dir.Write("zintok.dat", "12,13,14,30,30,30,30,30,30,30,30,30,30,30,30");
-  ClickDepartment(0);
-  EXPECT_EQ(state.PhraseCounts, (std::array<std::int16_t, 3>{12, 13, 14}));
-}
-
-TEST_F(Handlers, SizeStepsWalkTheSixSizesAndStopAtBothEnds) {
-  SizeUp();
-  EXPECT_FLOAT_EQ(TextSize(), 12.0f);
-  for (const float expected : {13.8f, 18.0f, 24.0f, 24.0f, 24.0f}) {
-    SizeUp();
-    EXPECT_FLOAT_EQ(TextSize(), expected);
+TEST_F(Handlers, SizeStepsWalkTheSixSizesChangeOnlyTheSizeAndNothingAtEitherEnd) {
+  EXPECT_EQ(controller.SizeRange(), (std::pair{7.8f, 24.0f}));
+  EXPECT_EQ(controller.SizeDown().points, 7.8f);  // the first step down from start-up
+  EXPECT_FALSE(controller.SizeDown().points);
+  for (const float expected : {9.6f, 12.0f, 13.8f, 18.0f, 24.0f}) {
+    const TextBoxChange step = controller.SizeUp();
+    EXPECT_EQ(step.points, expected);
+    EXPECT_FALSE(step.error || step.normalColour || step.text || step.focus || step.department);
   }
+  EXPECT_FALSE(controller.SizeUp().points);
   EXPECT_EQ(state.FontSizeIndex, 6);
-  for (const float expected : {18.0f, 13.8f, 12.0f, 9.6f, 7.8f, 7.8f}) {
-    SizeDown();
-    EXPECT_FLOAT_EQ(TextSize(), expected);
-  }
-  EXPECT_EQ(state.FontSizeIndex, 1);
-}
-
-TEST_F(Handlers, FirstSizeDownAfterStartUpSetsTheSmallestSize) {
-  SizeDown();
-  EXPECT_FLOAT_EQ(TextSize(), 7.8f);
-  form->Text1->setFont(QFont("Arial", 20));
-  SizeDown();  // at the end of the range nothing changes, not even the box's size
-  EXPECT_FLOAT_EQ(TextSize(), 20.0f);
-}
-
-TEST_F(Handlers, AnErrorStaysRedThroughASizeStepUntilTheNextGenerate) {
-  std::filesystem::remove(dir.path() / "zintok.dat");
-  ClickDepartment(2);
-  ASSERT_TRUE(ShowsError());
-  SizeUp();
-  EXPECT_EQ(TextColour(), QColor(255, 0, 0));
-  EXPECT_FLOAT_EQ(TextSize(), 12.0f);
-  EXPECT_EQ(Text(), kUnknown);
-  ClickGenerate();
-  EXPECT_EQ(TextColour(), NormalTextColour());
-  EXPECT_FLOAT_EQ(TextSize(), 12.0f);
-  EXPECT_EQ(Lines(Text()).size(), 12);
+  EXPECT_EQ(controller.SizeDown().points, 18.0f);
 }
 
 struct FailureRow {
@@ -118,28 +87,25 @@ struct FailureRow {
 
 class HandlerFailures : public Handlers, public testing::WithParamInterface<FailureRow> {};
 
-TEST_P(HandlerFailures, ShowTheirMessageInRedAndTheNextClickWorksAgain) {
+TEST_P(HandlerFailures, ShowTheirMessageAndTheNextClickWorksAgainInTheNormalLook) {
   const FailureRow& row = GetParam();
-  ClickGenerate();
-  const ZINTOK1 before = state;
   row.breakData(dir);
+  const TextBoxChange change =
+      row.viaDepartmentClick ? controller.DepartmentClick(4) : controller.Generate();
+  EXPECT_EQ(Shown(change), row.message);
+  EXPECT_FALSE(change.text) << "no part of a new text";
+  EXPECT_EQ(state.DeptLetter, 'E');
   if (row.viaDepartmentClick) {
-    ClickDepartment(4);
-  } else {
-    ClickGenerate();
+    EXPECT_EQ(change.department, 0u) << "the selection names the department in force";
   }
-  EXPECT_EQ(Text(), row.message);
-  EXPECT_TRUE(ShowsError());
-  EXPECT_EQ(state.DeptLetter, before.DeptLetter);
-  EXPECT_TRUE(form->Option1[0]->isChecked()) << "the selection names the department in force";
-  EXPECT_FALSE(files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3));
+  EXPECT_FALSE(AnyPhraseFileOpen() || files.IsOpen(kCountsFileNumber));
 
   dir.WriteUniformSet(30);
-  ClickDepartment(1);
+  const TextBoxChange next = controller.DepartmentClick(1);
   EXPECT_EQ(state.DeptLetter, 'F');
-  ClickGenerate();
-  EXPECT_EQ(Lines(Text()).size(), 12);
-  EXPECT_EQ(TextColour(), NormalTextColour());
+  EXPECT_TRUE(next.normalColour);
+  EXPECT_EQ(next.points, 9.6f);
+  EXPECT_EQ(Lines(Shown(controller.Generate())).size(), 12);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -165,18 +131,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Handlers, ACountBelowTwelveFailsTheGenerateNotTheDepartmentClick) {
   dir.Write("zintok.dat", "30,30,30,30,30,30,30,30,30,30,30,30,11,30,30");
-  ClickDepartment(4);
+  EXPECT_EQ(Shown(controller.DepartmentClick(4)), "");
   EXPECT_EQ(state.DeptLetter, 'T');
-  EXPECT_TRUE(Text().isEmpty());
-  ClickGenerate();
-  EXPECT_EQ(Text(), kUnknown);
-  EXPECT_TRUE(ShowsError());
+  EXPECT_EQ(Shown(controller.Generate()), kUnknown);
 }
 
-TEST_F(Handlers, AFailedGenerateShowsNoPartOfTheNewText) {
-  std::filesystem::remove(dir.path() / "E3.dat");
-  ClickGenerate();
-  EXPECT_EQ(Text(), kUnknown);
+TEST_F(Handlers, AMissingCountsFileFailsStartUpWithFileNotFound) {
+  std::filesystem::remove(dir.path() / "zintok.dat");
+  EXPECT_EQ(test::FailureNumberOf([&] { controller.Load(); }), err::kFileNotFound);
 }
 
 TEST(ErrorMessages, FiveNumbersHaveTheirOwnAndEveryOtherTheDefault) {
@@ -192,80 +154,39 @@ TEST(ErrorMessages, FiveNumbersHaveTheirOwnAndEveryOtherTheDefault) {
   }
 }
 
-TEST_F(Handlers, ShowErrorReplacesTheWholeTextWithTheMessageInRedAt11Points) {
-  ClickGenerate();
-  SizeUp();
-  form->ShowError(13);
-  EXPECT_EQ(Text(), "Invalid date.");
-  EXPECT_TRUE(ShowsError());
-}
-
-TEST_F(Handlers, PrintingAnEmptyBoxTouchesNoPrinterButRestoresThePresentation) {
-  std::filesystem::remove(dir.path() / "zintok.dat");
-  ClickDepartment(1);
-  ASSERT_TRUE(ShowsError());
-  form->Text1->clear();
-  ClickPrint();
+TEST_F(Handlers, PrintingAnEmptyBoxTouchesNeitherPrinterNorFocusButRestoresTheLook) {
+  const TextBoxChange change = controller.Print(QString());
   EXPECT_FALSE(printer.touched());
-  EXPECT_EQ(TextColour(), NormalTextColour());
-  EXPECT_FLOAT_EQ(TextSize(), 9.6f);
+  EXPECT_TRUE(change.normalColour);
+  EXPECT_EQ(change.points, 9.6f);
+  EXPECT_FALSE(change.focus);
 }
 
-TEST_F(Handlers, PrintingAnErrorMessagePrintsItAfterRestoringThePresentation) {
-  std::filesystem::remove(dir.path() / "zintok.dat");
-  ClickDepartment(1);
-  ClickPrint();
-  EXPECT_EQ(TextColour(), NormalTextColour());
+TEST_F(Handlers, PrintSendsTheTextUnchangedInTheNormalLookAndFocusesIt) {
+  const QString text = Shown(controller.Generate()) + kUnknown;
+  const TextBoxChange change = controller.Print(text);
+  EXPECT_TRUE(change.normalColour);
+  EXPECT_TRUE(change.focus);
+  EXPECT_FALSE(change.text);
   ASSERT_EQ(printer.documents().size(), 1u);
-  ASSERT_FALSE(printer.printed.empty());
-  EXPECT_EQ(printer.printed.front(), QStringList{kUnknown});
-  EXPECT_EQ(QApplication::focusWidget(), form->Text1);
-}
-
-TEST_F(Handlers, PrintingTheGeneratedTextSendsItWithItsLineBreaks) {
-  ClickGenerate();
-  form->Text1->appendPlainText("edited by hand");
-  ClickPrint();
-  ASSERT_EQ(printer.documents().size(), 1u);
-  EXPECT_EQ(printer.printed.front().join(""), Text());
-  EXPECT_TRUE(printer.printed.front().join("").endsWith("edited by hand"));
+  EXPECT_EQ(printer.printed.front(), QStringList{text});
 }
 
 TEST_F(Handlers, APrinterFailureShowsTheDefaultMessageAndPrintAgainPrintsIt) {
-  ClickGenerate();
   printer.failOn = "enddoc";
-  ClickPrint();
-  EXPECT_EQ(Text(), kUnknown);
-  EXPECT_TRUE(ShowsError());
+  EXPECT_EQ(Shown(controller.Print(kUnknown)), kUnknown);
   EXPECT_EQ(state.ErrNumber, err::kPrinterError);
   printer.failOn.clear();
-  ClickPrint();
-  ASSERT_FALSE(printer.documents().empty());
+  controller.Print(kUnknown);
+  ASSERT_EQ(printer.documents().size(), 1u);
   EXPECT_EQ(printer.printed.back().front(), "Printed on ");
-  EXPECT_EQ(printer.printed[printer.printed.size() - 2], QStringList{kUnknown});
 }
 
 TEST_F(Handlers, AFailureNumberBeyond16BitsShowsTheDefaultMessage) {
-  ClickGenerate();
   printer.failOn = "font";
   printer.failNumber = 65536 + err::kOverflow;  // truncated, it would read as an overflow
-  ClickPrint();
-  EXPECT_EQ(Text(), kUnknown);
+  EXPECT_EQ(Shown(controller.Print(kUnknown)), kUnknown);
   EXPECT_EQ(state.ErrNumber, 0);
-  EXPECT_TRUE(ShowsError());
-}
-
-TEST(StartUp, AMissingCountsFileFailsStartUpWithFileNotFound) {
-  test::DataDir dir;
-  FileTable files(dir.path());
-  SeededRandom random(1);
-  test::FixedClock clock({});
-  test::RecordingPrinter printer;
-  ZINTOK1 state;
-  Form1 form(state, {files, random, clock, printer});
-  EXPECT_EQ(test::FailureNumberOf([&] { form.Load(); }), err::kFileNotFound);
-  EXPECT_FALSE(form.isVisible());
-  EXPECT_TRUE(form.Text1->toPlainText().isEmpty());
 }
 
 }  // namespace

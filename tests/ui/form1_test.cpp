@@ -11,6 +11,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
 
 #include "ui/colours.h"
 #include "ui/spin_button.h"
@@ -21,6 +22,8 @@ namespace {
 
 using test::WindowTest;
 
+constexpr const char* kUnknown = "Unknown VB error.";
+
 struct Place {
   const char* tag;
   QRect pixels;  // the layout's twips at 15 twips a pixel, each edge rounded
@@ -30,20 +33,21 @@ TEST_F(WindowTest, ControlsStandWhereTheLayoutPutsThemAt96Dpi) {
   EXPECT_EQ(form->size(), QSize(545, 416));  // 8172 x 6240 twips
   EXPECT_EQ(form->minimumSize(), form->maximumSize());
   const std::vector<std::pair<QWidget*, Place>> rows = {
-      {form->Label2, {"Label2", {88, 4, 373, 30}}},             // 1320, 60, 5592, 444
-      {form->Option1[0], {"Executive", {8, 47, 114, 20}}},      // 120, 700, 1716, 312
-      {form->Option1[2], {"Marketing", {219, 47, 142, 20}}},    // 3291, 700, 2124, 312
-      {form->Option1[4], {"Technical", {458, 47, 81, 20}}},     // 6870, 700, 1212, 312
-      {form->Option1[1], {"Financial", {8, 66, 114, 21}}},      // 120, 996, 1716, 312
-      {form->Option1[3], {"Personnel", {219, 66, 115, 21}}},    // 3291, 996, 1716, 312
-      {form->Command1, {"Command1", {8, 95, 89, 25}}},          // 120, 1428, 1332, 372
-      {form->Command2, {"Command2", {122, 95, 300, 25}}},       // 1824, 1428, 4512, 372
-      {form->SpinButton1, {"SpinButton1", {441, 95, 27, 25}}},  // 6612, 1428, 408, 372
-      {form->Label4, {"Label4", {473, 101, 57, 17}}},           // 7100, 1512, 852, 252
-      {form->Text1, {"Text1", {8, 136, 529, 222}}},             // 120, 2040, 7932, 3324
-      {form->Label1, {"Label1", {127, 374, 289, 16}}},          // 1908, 5604, 4332, 252
-      {form->Label3, {"Label3", {127, 390, 289, 17}}},          // 1908, 5856, 4332, 252
+      {Find("Label2"), {"Label2", {88, 4, 373, 30}}},                     // 1320, 60, 5592, 444
+      {Option("Executive"), {"Executive", {8, 47, 114, 20}}},             // 120, 700, 1716, 312
+      {Option("Marketing andSales"), {"Marketing", {219, 47, 142, 20}}},  // 3291, 700, 2124, 312
+      {Option("Technical"), {"Technical", {458, 47, 81, 20}}},            // 6870, 700, 1212, 312
+      {Option("Financial"), {"Financial", {8, 66, 114, 21}}},             // 120, 996, 1716, 312
+      {Option("Personnel"), {"Personnel", {219, 66, 115, 21}}},           // 3291, 996, 1716, 312
+      {Find("Command1"), {"Command1", {8, 95, 89, 25}}},                  // 120, 1428, 1332, 372
+      {Find("Command2"), {"Command2", {122, 95, 300, 25}}},               // 1824, 1428, 4512, 372
+      {Find("SpinButton1"), {"SpinButton1", {441, 95, 27, 25}}},          // 6612, 1428, 408, 372
+      {Find("Label4"), {"Label4", {473, 101, 57, 17}}},                   // 7100, 1512, 852, 252
+      {TextBox(), {"Text1", {8, 136, 529, 222}}},                         // 120, 2040, 7932, 3324
+      {Find("Label1"), {"Label1", {127, 374, 289, 16}}},                  // 1908, 5604, 4332, 252
+      {Find("Label3"), {"Label3", {127, 390, 289, 17}}},                  // 1908, 5856, 4332, 252
   };
+  EXPECT_EQ(static_cast<std::size_t>(Options().size()), kDepartments.size());
   for (const auto& [widget, place] : rows) {
     EXPECT_EQ(widget->geometry(), place.pixels) << place.tag;
     for (const auto& [other, otherPlace] : rows) {
@@ -74,17 +78,17 @@ TEST_F(WindowTest, CaptionsAndFonts) {
     return QString();
   };
   const std::vector<Look> rows = {
-      {form->Label2, "Zeziru Ridaz", 19.8, true, true},
-      {form->Option1[0], "Executive", 7.8, true, false},
-      {form->Option1[1], "Financial", 7.8, true, false},
-      {form->Option1[2], "Marketing andSales", 7.8, true, false},
-      {form->Option1[3], "Personnel", 7.8, true, false},
-      {form->Option1[4], "Technical", 7.8, true, false},
-      {form->Command1, "Print", 9, true, false},
-      {form->Command2, "Raveri Zezedovaz", 10.8, true, false},
-      {form->Label4, "Font Size", 9, true, false},
-      {form->Label3, "Email: team@zeziru-ridaz.example", 9.6, true, false},
-      {form->Label1, QString::fromUtf8("\u00A9 2026 The Zeziru Ridaz team"), 9.6, true, false},
+      {Find("Label2"), "Zeziru Ridaz", 19.8, true, true},
+      {Option("Executive"), "Executive", 7.8, true, false},
+      {Option("Financial"), "Financial", 7.8, true, false},
+      {Option("Marketing andSales"), "Marketing andSales", 7.8, true, false},
+      {Option("Personnel"), "Personnel", 7.8, true, false},
+      {Option("Technical"), "Technical", 7.8, true, false},
+      {Find("Command1"), "Print", 9, true, false},
+      {Find("Command2"), "Raveri Zezedovaz", 10.8, true, false},
+      {Find("Label4"), "Font Size", 9, true, false},
+      {Find("Label3"), "Email: team@zeziru-ridaz.example", 9.6, true, false},
+      {Find("Label1"), QString::fromUtf8("\u00A9 2026 The Zeziru Ridaz team"), 9.6, true, false},
   };
   for (const Look& row : rows) {
     EXPECT_EQ(caption(row.widget), row.caption);
@@ -102,20 +106,24 @@ TEST_F(WindowTest, CaptionsAndFonts) {
 
 TEST_F(WindowTest, Colours) {
   EXPECT_EQ(form->palette().color(QPalette::Window), QColor(192, 192, 192));
-  EXPECT_EQ(form->Label2->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-  EXPECT_TRUE(form->Label2->autoFillBackground());
-  EXPECT_EQ(form->Label2->palette().color(QPalette::Window), QColor(192, 192, 192));
-  for (QLabel* footer : {form->Label1, form->Label3}) {
+  QWidget* title = Find("Label2");
+  EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+  EXPECT_TRUE(title->autoFillBackground());
+  EXPECT_EQ(title->palette().color(QPalette::Window), QColor(192, 192, 192));
+  for (QLabel* footer : {Find<QLabel>("Label1"), Find<QLabel>("Label3")}) {
     EXPECT_EQ(footer->palette().color(QPalette::WindowText), QColor(255, 255, 0));
     EXPECT_FALSE(footer->autoFillBackground());
     EXPECT_TRUE(footer->alignment() & Qt::AlignHCenter);
   }
   EXPECT_EQ(TextColour(), NormalTextColour());
   // Under a light theme the theme's own colours stand unchanged.
-  EXPECT_EQ(form->Label4->palette().color(QPalette::WindowText),
-            QApplication::palette(form->Label4).color(QPalette::Text));
-  EXPECT_EQ(form->Option1[0]->palette().color(QPalette::WindowText),
-            QApplication::palette(form->Option1[0]).color(QPalette::ButtonText));
+  QWidget* caption = Find("Label4");
+  EXPECT_EQ(caption->palette().color(QPalette::WindowText),
+            QApplication::palette(caption).color(QPalette::Text));
+  for (QRadioButton* option : Options()) {
+    EXPECT_EQ(option->palette().color(QPalette::WindowText),
+              QApplication::palette(option).color(QPalette::ButtonText));
+  }
 }
 
 TEST_F(WindowTest, CaptionsOnTheGreyStayReadableUnderADarkTheme) {
@@ -139,10 +147,10 @@ TEST_F(WindowTest, CaptionsOnTheGreyStayReadableUnderADarkTheme) {
     return best;
   };
   std::vector<std::pair<const char*, QRect>> captions = {
-      {"Label4", form->Label4->geometry()},
-      {"Command1", form->Command1->geometry().adjusted(6, 6, -6, -6)},
-      {"Command2", form->Command2->geometry().adjusted(6, 6, -6, -6)}};
-  for (QRadioButton* option : form->Option1) {
+      {"Label4", Find("Label4")->geometry()},
+      {"Command1", Find("Command1")->geometry().adjusted(6, 6, -6, -6)},
+      {"Command2", Find("Command2")->geometry().adjusted(6, 6, -6, -6)}};
+  for (QRadioButton* option : Options()) {
     QStyleOptionButton style;
     style.initFrom(option);
     const QRect text =
@@ -153,97 +161,102 @@ TEST_F(WindowTest, CaptionsOnTheGreyStayReadableUnderADarkTheme) {
 }
 
 TEST_F(WindowTest, StartsWithExecutiveSelectedAndAnEmptyFocusedTextBox) {
-  EXPECT_TRUE(form->Option1[0]->isChecked());
-  for (std::size_t i = 1; i < 5; ++i) EXPECT_FALSE(form->Option1[i]->isChecked());
+  for (QRadioButton* option : Options())
+    EXPECT_EQ(option->isChecked(), option == Option("Executive")) << option->text().toStdString();
   EXPECT_TRUE(Text().isEmpty());
-  EXPECT_EQ(QApplication::focusWidget(), form->Text1);
+  EXPECT_EQ(QApplication::focusWidget(), TextBox());
   EXPECT_FLOAT_EQ(TextSize(), 9.0f);  // the layout's size, not the size table's
-  EXPECT_TRUE(form->Text1->font().italic());
-  EXPECT_FALSE(form->Text1->font().bold());
+  EXPECT_TRUE(TextBox()->font().italic());
+  EXPECT_FALSE(TextBox()->font().bold());
   EXPECT_EQ(state.DeptLetter, 'E');
   EXPECT_EQ(state.FontSizeIndex, 2);
-  EXPECT_TRUE(form->SpinButton1->isEnabled());
+  EXPECT_TRUE(Find("SpinButton1")->isEnabled());
 }
 
 TEST_F(WindowTest, OnlyTheGenerateButtonHasATooltip) {
-  EXPECT_EQ(form->Command2->toolTip(), "Left-click to generate more zintok.");
+  QWidget* generate = Find("Command2");
+  EXPECT_EQ(generate->toolTip(), "Left-click to generate more zintok.");
   for (QWidget* widget : form->findChildren<QWidget*>()) {
-    if (widget != form->Command2) {
+    if (widget != generate) {
       EXPECT_TRUE(widget->toolTip().isEmpty()) << widget->metaObject()->className();
     }
   }
 }
 
 TEST_F(WindowTest, TabWalksTheControlsThatTakeFocusAndNeverALabel) {
-  const std::vector<QWidget*> expected = {form->Option1[0], form->Command1, form->Command2,
-                                          form->SpinButton1, form->Text1};
+  const std::vector<QWidget*> expected = {Option("Executive"), Find("Command1"), Find("Command2"),
+                                          Find("SpinButton1"), TextBox()};
   for (QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), next)
         << QApplication::focusWidget()->metaObject()->className();
   }
-  QTest::keyClick(form->Text1, Qt::Key_Backtab);
-  EXPECT_EQ(QApplication::focusWidget(), form->SpinButton1);
+  QTest::keyClick(TextBox(), Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), Find("SpinButton1"));
   EXPECT_TRUE(Text().isEmpty());  // Tab moved the focus instead of typing
 }
 
 TEST_F(WindowTest, EnterPressesOnlyTheFocusedButtonAndEscapeNone) {
-  QSignalSpy generate(form->Command2, &QPushButton::clicked);
-  QSignalSpy print(form->Command1, &QPushButton::clicked);
-  QTest::keyClick(form->Text1, Qt::Key_Return);
-  QTest::keyClick(form->Text1, Qt::Key_Escape);
-  form->Option1[0]->setFocus();
-  QTest::keyClick(form->Option1[0], Qt::Key_Return);
-  form->SpinButton1->setFocus();
-  QTest::keyClick(form->SpinButton1, Qt::Key_Return);
+  auto* generateButton = Find<QPushButton>("Command2");
+  QSignalSpy generate(generateButton, &QPushButton::clicked);
+  QSignalSpy print(Find<QPushButton>("Command1"), &QPushButton::clicked);
+  QTest::keyClick(TextBox(), Qt::Key_Return);
+  QTest::keyClick(TextBox(), Qt::Key_Escape);
+  for (QWidget* control : {static_cast<QWidget*>(Option("Executive")), Find("SpinButton1")}) {
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Return);
+  }
   EXPECT_EQ(generate.count(), 0);
   EXPECT_EQ(print.count(), 0);
   EXPECT_EQ(Text(), "\n");  // Enter in the text box is a line break
 
-  form->Command2->setFocus();
-  QTest::keyClick(form->Command2, Qt::Key_Escape);
+  generateButton->setFocus();
+  QTest::keyClick(generateButton, Qt::Key_Escape);
   EXPECT_EQ(generate.count(), 0);
-  QTest::keyClick(form->Command2, Qt::Key_Return);
+  QTest::keyClick(generateButton, Qt::Key_Return);
   EXPECT_EQ(generate.count(), 1);
   EXPECT_EQ(print.count(), 0);
   EXPECT_EQ(Text().count('\n'), 12);
 }
 
 TEST_F(WindowTest, LongLinesStayOnOneLineAndScrollSideways) {
-  form->Text1->setPlainText(QString(600, 'w'));
+  QPlainTextEdit* box = TextBox();
+  box->setPlainText(QString(600, 'w'));
   QApplication::processEvents();
-  EXPECT_EQ(form->Text1->lineWrapMode(), QPlainTextEdit::NoWrap);
-  EXPECT_EQ(form->Text1->document()->lineCount(), 1);
-  QScrollBar* bar = form->Text1->horizontalScrollBar();
+  EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_EQ(box->document()->lineCount(), 1);
+  QScrollBar* bar = box->horizontalScrollBar();
   EXPECT_GT(bar->maximum(), 0);
   bar->setValue(bar->maximum());
   EXPECT_EQ(bar->value(), bar->maximum());
-  EXPECT_EQ(form->Text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_EQ(form->Text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_FALSE(form->Text1->isReadOnly());
+  EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_FALSE(box->isReadOnly());
 }
 
 TEST_F(WindowTest, SpinnerReportsTwoDistinctActionsByMouseAndKeyboard) {
-  QSignalSpy up(form->SpinButton1, &SpinButton::SpinUp);
-  QSignalSpy down(form->SpinButton1, &SpinButton::SpinDown);
-  QTest::mouseClick(form->SpinButton1->upArrow(), Qt::LeftButton);
+  auto* spinner = Find<SpinButton>("SpinButton1");
+  QSignalSpy up(spinner, &SpinButton::SpinUp);
+  QSignalSpy down(spinner, &SpinButton::SpinDown);
+  QTest::mouseClick(spinner->upArrow(), Qt::LeftButton);
   EXPECT_EQ(up.count(), 1);
-  QTest::mouseClick(form->SpinButton1->downArrow(), Qt::LeftButton);
+  QTest::mouseClick(spinner->downArrow(), Qt::LeftButton);
   EXPECT_EQ(down.count(), 1);
-  form->SpinButton1->setFocus();
-  QTest::keyClick(form->SpinButton1, Qt::Key_Up);
-  QTest::keyClick(form->SpinButton1, Qt::Key_Down);
-  QTest::keyClick(form->SpinButton1, Qt::Key_Down);
+  spinner->setFocus();
+  QTest::keyClick(spinner, Qt::Key_Up);
+  QTest::keyClick(spinner, Qt::Key_Down);
+  QTest::keyClick(spinner, Qt::Key_Down);
   EXPECT_TRUE(QTest::qWaitFor([&] { return up.count() == 2 && down.count() == 3; }));
   EXPECT_EQ(state.FontSizeIndex, 1);  // 2 -> 3 -> 2 -> 3 -> 2 -> 1
 }
 
 TEST_F(WindowTest, SpinnerShowsAFocusFrameOnlyWhileItHasTheKeyboardFocus) {
-  const QImage unfocused = form->SpinButton1->grab().toImage();
-  form->Command2->setFocus();
-  QTest::keyClick(form->Command2, Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), form->SpinButton1);
-  EXPECT_NE(form->SpinButton1->grab().toImage(), unfocused);
+  QWidget* spinner = Find("SpinButton1");
+  const QImage unfocused = spinner->grab().toImage();
+  Find("Command2")->setFocus();
+  QTest::keyClick(Find("Command2"), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), spinner);
+  EXPECT_NE(spinner->grab().toImage(), unfocused);
 }
 
 TEST_F(WindowTest, AssistiveToolsSeeTheFrameAndDriveTheOptionsAndTheSpinner) {
@@ -252,21 +265,21 @@ TEST_F(WindowTest, AssistiveToolsSeeTheFrameAndDriveTheOptionsAndTheSpinner) {
   EXPECT_EQ(window->text(QAccessible::Name), "Zeziru Ridaz");
 
   // A toggle checks the option without a click; the department follows all the same.
-  QAccessible::queryAccessibleInterface(form->Option1[3])
+  QAccessible::queryAccessibleInterface(Option("Personnel"))
       ->actionInterface()
       ->doAction(QAccessibleActionInterface::toggleAction());
-  ASSERT_TRUE(form->Option1[3]->isChecked());
+  ASSERT_TRUE(Option("Personnel")->isChecked());
   EXPECT_EQ(state.DeptLetter, 'P');
-  QTest::mouseClick(form->Command2, Qt::LeftButton);
+  QTest::mouseClick(Find("Command2"), Qt::LeftButton);
   EXPECT_TRUE(Text().startsWith("P1-"));
 
-  QAccessibleInterface* spinner = QAccessible::queryAccessibleInterface(form->SpinButton1);
+  auto* spinButton = Find<SpinButton>("SpinButton1");
+  QAccessibleInterface* spinner = QAccessible::queryAccessibleInterface(spinButton);
   EXPECT_EQ(spinner->role(), QAccessible::SpinBox);
   spinner->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
   EXPECT_DOUBLE_EQ(spinner->valueInterface()->currentValue().toDouble(), 12.0);
   EXPECT_FLOAT_EQ(TextSize(), 12.0f);
-  QAccessibleInterface* smaller =
-      QAccessible::queryAccessibleInterface(form->SpinButton1->downArrow());
+  QAccessibleInterface* smaller = QAccessible::queryAccessibleInterface(spinButton->downArrow());
   EXPECT_EQ(smaller->text(QAccessible::Name), "Smaller text");
   smaller->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(QTest::qWaitFor([&] { return TextSize() == 9.6f; }));
@@ -274,17 +287,13 @@ TEST_F(WindowTest, AssistiveToolsSeeTheFrameAndDriveTheOptionsAndTheSpinner) {
 }
 
 TEST_F(WindowTest, EveryControlHasAnAccessibleNameAndDescription) {
-  std::vector<QWidget*> controls = {form->Text1,
-                                    form->Command1,
-                                    form->Command2,
-                                    form->SpinButton1,
-                                    form->SpinButton1->upArrow(),
-                                    form->SpinButton1->downArrow(),
-                                    form->Label1,
-                                    form->Label2,
-                                    form->Label3,
-                                    form->Label4};
-  controls.insert(controls.end(), form->Option1.begin(), form->Option1.end());
+  auto* spinner = Find<SpinButton>("SpinButton1");
+  std::vector<QWidget*> controls = {spinner->upArrow(), spinner->downArrow()};
+  for (const char* name :
+       {"Text1", "Command1", "Command2", "SpinButton1", "Label1", "Label2", "Label3", "Label4"})
+    controls.push_back(Find(name));
+  const QList<QRadioButton*> options = Options();
+  controls.insert(controls.end(), options.begin(), options.end());
   for (QWidget* control : controls) {
     const QString name =
         control->accessibleName().isEmpty() && qobject_cast<QAbstractButton*>(control)
@@ -295,6 +304,47 @@ TEST_F(WindowTest, EveryControlHasAnAccessibleNameAndDescription) {
     EXPECT_FALSE(name.isEmpty() && labelText.isEmpty()) << control->metaObject()->className();
     EXPECT_FALSE(control->accessibleDescription().isEmpty()) << control->metaObject()->className();
   }
+}
+
+// What only the window shows of the handlers: each click reaches its handler, and the text box
+// takes what the handler leaves.
+TEST_F(WindowTest, ClickingTheSelectedDepartmentRereadsTheCountsFile) {
+  QTest::mouseClick(Option("Executive"), Qt::LeftButton);
+  EXPECT_EQ(state.PhraseCounts, (std::array<std::int16_t, 3>{30, 30, 30}));
+  dir.Write("zintok.dat", "12,13,14,30,30,30,30,30,30,30,30,30,30,30,30");
+  QTest::mouseClick(Option("Executive"), Qt::LeftButton);
+  EXPECT_EQ(state.PhraseCounts, (std::array<std::int16_t, 3>{12, 13, 14}));
+}
+
+TEST_F(WindowTest, AFailureShowsInRedThroughASizeStepUntilTheNextGenerate) {
+  std::filesystem::remove(dir.path() / "zintok.dat");
+  QTest::mouseClick(Option("Technical"), Qt::LeftButton);
+  EXPECT_EQ(Text(), kUnknown);
+  EXPECT_TRUE(ShowsError());
+  EXPECT_TRUE(Option("Executive")->isChecked()) << "the selection names the department in force";
+  QTest::mouseClick(Find<SpinButton>("SpinButton1")->upArrow(), Qt::LeftButton);
+  EXPECT_EQ(TextColour(), QColor(255, 0, 0));
+  EXPECT_FLOAT_EQ(TextSize(), 12.0f);
+  Find("Command2")->setFocus();
+  QTest::mouseClick(Find("Command2"), Qt::LeftButton);
+  EXPECT_EQ(TextColour(), NormalTextColour());
+  EXPECT_FLOAT_EQ(TextSize(), 12.0f);
+  EXPECT_EQ(Text().count('\n'), 12);
+  EXPECT_EQ(QApplication::focusWidget(), TextBox());
+}
+
+TEST_F(WindowTest, ShowErrorReplacesTheWholeTextWithTheMessageInRedAt11Points) {
+  QTest::mouseClick(Find("Command2"), Qt::LeftButton);
+  form->ShowError(13);
+  EXPECT_EQ(Text(), "Invalid date.");
+  EXPECT_TRUE(ShowsError());
+}
+
+TEST_F(WindowTest, PrintSendsWhatTheBoxHolds) {
+  TextBox()->setPlainText(QStringLiteral("typed by hand\nand a second line"));
+  QTest::mouseClick(Find("Command1"), Qt::LeftButton);
+  ASSERT_EQ(printer.documents().size(), 1u);
+  EXPECT_EQ(printer.printed.front(), QStringList{Text()});
 }
 
 }  // namespace

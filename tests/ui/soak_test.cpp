@@ -1,12 +1,11 @@
 // Long runs of the real handlers in an offscreen window: nothing written, nothing leaked.
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "core/phrase_store.h"
 #include "ui/spin_button.h"
 #include "window_fixture.h"
 
@@ -38,18 +37,22 @@ long ResidentKiB() {
 
 class Soak : public test::WindowTest {
  protected:
-  void Generate() { QTest::mouseClick(form->Command2, Qt::LeftButton); }
-  void Department(std::size_t i) { QTest::mouseClick(form->Option1[i], Qt::LeftButton); }
+  void Generate() { QTest::mouseClick(Find("Command2"), Qt::LeftButton); }
+  void Department(std::size_t row) {
+    QTest::mouseClick(Options()[static_cast<qsizetype>(row)], Qt::LeftButton);
+  }
+  void Print() { QTest::mouseClick(Find("Command1"), Qt::LeftButton); }
 };
 
 TEST_F(Soak, EveryHandlerFailuresIncludedLeavesTheDataDirectoryAsItWas) {
   const auto before = test::Snapshot(dir.path());
-  for (std::size_t i = 0; i < 5; ++i) {
-    Department(i);
+  auto* spinner = Find<SpinButton>("SpinButton1");
+  for (std::size_t row = 0; row < kDepartments.size(); ++row) {
+    Department(row);
     Generate();
-    QTest::mouseClick(form->SpinButton1->upArrow(), Qt::LeftButton);
-    QTest::mouseClick(form->SpinButton1->downArrow(), Qt::LeftButton);
-    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    QTest::mouseClick(spinner->upArrow(), Qt::LeftButton);
+    QTest::mouseClick(spinner->downArrow(), Qt::LeftButton);
+    Print();
   }
   EXPECT_EQ(test::Snapshot(dir.path()), before);
   // Failing paths: a count too small for a text, then a printer that breaks down.
@@ -58,8 +61,8 @@ TEST_F(Soak, EveryHandlerFailuresIncludedLeavesTheDataDirectoryAsItWas) {
   Department(0);
   Generate();
   printer.failOn = "enddoc";
-  QTest::mouseClick(form->Command1, Qt::LeftButton);
-  EXPECT_EQ(form->Text1->toPlainText(), "Unknown VB error.");
+  Print();
+  EXPECT_EQ(Text(), "Unknown VB error.");
   EXPECT_EQ(test::Snapshot(dir.path()), broken);
 }
 
@@ -72,9 +75,9 @@ TEST_F(Soak, TenThousandGeneratesAndAThousandDepartmentClicksLeakNothing) {
   for (int i = 0; i < 10'000; ++i) {
     Generate();
     if (i % 10 == 0)
-      Department(static_cast<std::size_t>(i / 10) % 5);
+      Department(static_cast<std::size_t>(i / 10) % kDepartments.size());
   }
-  EXPECT_EQ(form->Text1->toPlainText().count('\n'), 12);
+  EXPECT_EQ(Text().count('\n'), 12);
   EXPECT_EQ(OpenDescriptors(), descriptors);
   EXPECT_FALSE(files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3));
   const long growth = ResidentKiB() - resident;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <memory>
 
 #include "core/zintok1.h"
@@ -13,27 +14,17 @@
 #include "tests/support/fakes.h"
 #include "tests/support/recording_printer.h"
 #include "ui/form1.h"
+#include "ui/services.h"
 
 namespace zr::test {
 
-// A loaded, shown window over a fresh data directory that holds a valid set of 30 records a file.
-class WindowTest : public testing::Test {
+// A fresh data directory that holds a valid set of 30 records a file, and the services the
+// handlers reach it through.
+class HandlerTest : public testing::Test {
  protected:
-  void SetUp() override {
-    dir.WriteUniformSet(30);
-    form = std::make_unique<Form1>(state, Services{files, random, clock, printer});
-    form->Load();
-    form->show();
-    form->activateWindow();
-    QApplication::processEvents();
-  }
-
-  QColor TextColour() const { return form->Text1->palette().color(QPalette::Text); }
-  QColor NormalTextColour() const {
-    return QApplication::palette(form->Text1).color(QPalette::Text);
-  }
-  float TextSize() const { return static_cast<float>(form->Text1->font().pointSizeF()); }
-  QString Text() const { return form->Text1->toPlainText(); }
+  void SetUp() override { dir.WriteUniformSet(30); }
+  Services services() { return {files, random, clock, printer}; }
+  bool AnyPhraseFileOpen() const { return files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3); }
 
   DataDir dir;
   FileTable files{dir.path()};
@@ -41,6 +32,44 @@ class WindowTest : public testing::Test {
   FixedClock clock{std::chrono::system_clock::time_point{} + std::chrono::hours(24 * 20000)};
   RecordingPrinter printer;
   ZINTOK1 state;
+};
+
+// The window over that directory, loaded and shown. Tests find its controls as a user does: by
+// the name the window gives them, an option by its caption.
+class WindowTest : public HandlerTest {
+ protected:
+  void SetUp() override {
+    HandlerTest::SetUp();
+    form = std::make_unique<Form1>(state, services());
+    form->Load();
+    form->show();
+    form->activateWindow();
+    QApplication::processEvents();
+  }
+
+  template <typename Control = QWidget>
+  Control* Find(const char* name) const {
+    auto* control = form->findChild<Control*>(QLatin1String(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  QList<QRadioButton*> Options() const { return form->findChildren<QRadioButton*>(); }
+  QRadioButton* Option(const QString& caption) const {
+    for (QRadioButton* option : Options()) {
+      if (option->text() == caption)
+        return option;
+    }
+    ADD_FAILURE() << "no option " << caption.toStdString();
+    return nullptr;
+  }
+  QPlainTextEdit* TextBox() const { return Find<QPlainTextEdit>("Text1"); }
+
+  QColor TextColour() const { return TextBox()->palette().color(QPalette::Text); }
+  QColor NormalTextColour() const { return QApplication::palette(TextBox()).color(QPalette::Text); }
+  float TextSize() const { return static_cast<float>(TextBox()->font().pointSizeF()); }
+  QString Text() const { return TextBox()->toPlainText(); }
+  bool ShowsError() const { return TextColour() == QColor(255, 0, 0) && TextSize() == 11.0f; }
+
   std::unique_ptr<Form1> form;
 };
 
