@@ -16,14 +16,15 @@ struct Department {
   char letter;
 };
 
-// Row index = option button index = group position in the counts file.
-inline constexpr std::array<Department, 5> kDepartments = {{
+// The one table of departments. Row index = option button index = group position in the counts
+// file; the letter names the department's phrase files.
+inline constexpr auto kDepartments = std::to_array<Department>({
     {"Executive", 'E'},
     {"Financial", 'F'},
     {"Marketing andSales", 'M'},
     {"Personnel", 'P'},
     {"Technical", 'T'},
-}};
+});
 
 // The table row of a department letter; the row count when no department has it.
 constexpr std::size_t DepartmentRow(char letter) {
@@ -40,8 +41,8 @@ inline constexpr int kCountsFileNumber = 1;
 // Reads the first group of the counts file and makes Executive current.
 void LoadDefaultDepartment(ZINTOK1& state, FileTable& files);
 
-// Reads all five groups of the counts file, then makes the department of that row current. An
-// index outside 0..4 reads the file and changes nothing. On failure the state is left as it was.
+// Reads every group of the counts file, then makes the department of that row current. An index
+// outside the table reads the file and changes nothing. On failure the state is left as it was.
 void SelectDepartment(ZINTOK1& state, FileTable& files, std::int16_t index);
 
 // "E1.dat" for letter 'E', column 1.

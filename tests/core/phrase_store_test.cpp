@@ -11,7 +11,18 @@ namespace {
 
 using Counts = std::array<std::int16_t, 3>;
 
-constexpr const char* kFiveLines = "12,13,14\r\n15,16,17\r\n18,19,20\r\n21,22,23\r\n24,25,26\r\n";
+// Department row r's group in DistinctCounts().
+Counts GroupOf(std::size_t row) {
+  const auto first = static_cast<std::int16_t>(12 + 3 * row);
+  return {first, static_cast<std::int16_t>(first + 1), static_cast<std::int16_t>(first + 2)};
+}
+
+// Counts files whose every field differs: 12, 13, 14 for the first department, then 15, ...
+std::vector<std::string> DistinctCounts() {
+  std::vector<std::string> fields = test::UniformCounts(0);
+  for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = std::to_string(12 + i);
+  return fields;
+}
 
 class PhraseStore : public testing::Test {
  protected:
@@ -29,54 +40,62 @@ TEST_F(PhraseStore, DefaultLoadReadsOnlyTheFirstGroupAsExecutive) {
 }
 
 TEST_F(PhraseStore, SelectingTakesTheRowsGroup) {
-  dir.Write("zintok.dat", kFiveLines);
-  const std::array<Counts, 5> expected = {
-      {{12, 13, 14}, {15, 16, 17}, {18, 19, 20}, {21, 22, 23}, {24, 25, 26}}};
-  for (const std::int16_t index : std::array<std::int16_t, 5>{4, 3, 2, 1, 0}) {
-    SelectDepartment(state, files, index);
-    EXPECT_EQ(state.DeptLetter, kDepartments[static_cast<std::size_t>(index)].letter);
-    EXPECT_EQ(state.PhraseCounts, expected[static_cast<std::size_t>(index)]);
+  dir.WriteCounts(DistinctCounts());
+  for (std::size_t row = kDepartments.size(); row-- > 0;) {
+    SelectDepartment(state, files, static_cast<std::int16_t>(row));
+    EXPECT_EQ(state.DeptLetter, kDepartments[row].letter);
+    EXPECT_EQ(state.PhraseCounts, GroupOf(row));
     EXPECT_FALSE(files.IsOpen(kCountsFileNumber));
   }
 }
 
 TEST_F(PhraseStore, ReselectingRereadsTheCountsFile) {
-  dir.Write("zintok.dat", kFiveLines);
+  dir.WriteCounts(DistinctCounts());
   SelectDepartment(state, files, 1);
-  dir.Write("zintok.dat", "1,1,1,40,41,42,1,1,1,1,1,1,1,1,1");
+  std::vector<std::string> changed = test::UniformCounts(1);
+  changed[3] = "40";
+  changed[4] = "41";
+  changed[5] = "42";
+  dir.WriteCounts(changed);
   SelectDepartment(state, files, 1);
   EXPECT_EQ(state.PhraseCounts, (Counts{40, 41, 42}));
 }
 
 TEST_F(PhraseStore, AnIndexOutsideTheTableReadsTheFileAndChangesNothing) {
-  dir.Write("zintok.dat", kFiveLines);
+  dir.WriteCounts(DistinctCounts());
   SelectDepartment(state, files, 2);
-  for (const std::int16_t index : std::array<std::int16_t, 3>{-1, 5, 32767}) {
+  const auto past = static_cast<std::int16_t>(kDepartments.size());
+  for (const std::int16_t index : std::array<std::int16_t, 3>{-1, past, 32767}) {
     SelectDepartment(state, files, index);
     EXPECT_EQ(state.DeptLetter, 'M');
-    EXPECT_EQ(state.PhraseCounts, (Counts{18, 19, 20}));
+    EXPECT_EQ(state.PhraseCounts, GroupOf(2));
   }
   dir.Write("zintok.dat", "1,2");
   EXPECT_EQ(test::FailureNumberOf([&] { SelectDepartment(state, files, 7); }),
             err::kInputPastEndOfFile);
 }
 
+// The first department is selected: a failure in a later group must not leave it in force.
 TEST_F(PhraseStore, AFailedReadLeavesTheDepartmentAsItWasAndTheFileClosed) {
-  dir.Write("zintok.dat", kFiveLines);
+  dir.WriteCounts(DistinctCounts());
   SelectDepartment(state, files, 2);
   const ZINTOK1 before = state;
   struct Row {
-    const char* bytes;
+    const char* last;  // the counts file's last field; empty for an empty file
     int failure;
   };
   for (const Row& row :
-       {Row{"1,2,3,4,5,6,7,8,9,10,11,12,13,14", err::kInputPastEndOfFile},
-        Row{"12,12,12,12,12,12,12,12,12,12,12,12,12,12,40000", err::kOverflow},
-        Row{"12,12,12,12,12,12,12,12,12,12,12,12,12,12,x", err::kInvalidFileFormat},
-        Row{"", err::kInputPastEndOfFile}}) {
-    dir.Write("zintok.dat", row.bytes);
-    EXPECT_EQ(test::FailureNumberOf([&] { SelectDepartment(state, files, 4); }), row.failure)
-        << row.bytes;
+       {Row{"", err::kInputPastEndOfFile}, Row{"40000", err::kOverflow},
+        Row{"x", err::kInvalidFileFormat}, Row{nullptr, err::kInputPastEndOfFile}}) {
+    if (row.last == nullptr) {
+      dir.Write("zintok.dat", "");
+    } else {
+      std::vector<std::string> fields = test::UniformCounts(12);
+      fields.back() = row.last;
+      dir.WriteCounts(fields);
+    }
+    EXPECT_EQ(test::FailureNumberOf([&] { SelectDepartment(state, files, 0); }), row.failure)
+        << (row.last ? row.last : "empty file");
     EXPECT_EQ(state.DeptLetter, before.DeptLetter);
     EXPECT_EQ(state.PhraseCounts, before.PhraseCounts);
     EXPECT_FALSE(files.IsOpen(kCountsFileNumber));

@@ -173,8 +173,8 @@ TEST_F(TextGenerator, FileFailuresCloseEverythingAndTheNextRunWorks) {
     EXPECT_EQ(test::FailureNumberOf([&] { Generate(state, files, random); }), row.failure);
     EXPECT_FALSE(AnyOpen());
     // One failed generation must not leave number 1 bound for the counts file.
-    dir.Write("zintok.dat", "12,12,12,12,12,12,12,12,12,12,12,12,12,12,12");
-    SelectDepartment(state, files, 3);
+    dir.WriteCounts(test::UniformCounts(12));
+    SelectDepartment(state, files, static_cast<std::int16_t>(DepartmentRow('P')));
     dir.Write(row.file, good);
     EXPECT_EQ(Lines(Generate(state, files, random)).size(), 12u);
   }

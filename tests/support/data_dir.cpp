@@ -76,17 +76,29 @@ std::vector<std::string> NumberedPhrases(char letter, int column, int count) {
   return phrases;
 }
 
-void DataDir::WriteUniformSet(int count) const {
+namespace {
+constexpr auto kFieldsPerLine = static_cast<std::size_t>(kColumns);
+}
+
+std::vector<std::string> UniformCounts(int count) {
+  return std::vector<std::string>(kDepartments.size() * kFieldsPerLine, std::to_string(count));
+}
+
+void DataDir::WriteCounts(const std::vector<std::string>& fields) const {
   std::string counts;
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    counts.append(fields[i]).append((i + 1) % kFieldsPerLine != 0 ? "," : "\r\n");
+  Write(kCountsFileName, counts);
+}
+
+void DataDir::WriteUniformSet(int count) const {
   for (const auto& department : kDepartments) {
     for (int column = 1; column <= kColumns; ++column) {
       WritePhrases(PhraseFileName(department.letter, column),
                    NumberedPhrases(department.letter, column, count));
     }
-    for (int column = 1; column <= kColumns; ++column)
-      counts.append(std::to_string(count)).append(column < kColumns ? "," : "\r\n");
   }
-  Write("zintok.dat", counts);
+  WriteCounts(UniformCounts(count));
 }
 
 }  // namespace zr::test

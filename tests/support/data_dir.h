@@ -23,6 +23,8 @@ class DataDir {
   // Writes a phrase file: each phrase padded with spaces to one record.
   void WritePhrases(std::string_view name, const std::vector<std::string>& phrases) const;
   std::string Read(std::string_view name) const;
+  // Writes the counts file: these fields, a department's three to a line.
+  void WriteCounts(const std::vector<std::string>& fields) const;
 
   // A complete valid set: every department has `count` distinct phrases per column, named like
   // "E1-07" (department letter, column, record number), and a counts file to match.
@@ -38,6 +40,10 @@ std::map<std::string, std::string> Snapshot(const std::filesystem::path& dir);
 
 // The whole contents of a file.
 std::string ReadFile(const std::filesystem::path& path);
+
+// The fields of a counts file that gives every phrase file `count` records: three a department, in
+// the order of the department table.
+std::vector<std::string> UniformCounts(int count);
 
 // Phrases "<letter><column>-<nn>" for records 1..count.
 std::vector<std::string> NumberedPhrases(char letter, int column, int count);

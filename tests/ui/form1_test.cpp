@@ -311,7 +311,11 @@ TEST_F(WindowTest, EveryControlHasAnAccessibleNameAndDescription) {
 TEST_F(WindowTest, ClickingTheSelectedDepartmentRereadsTheCountsFile) {
   QTest::mouseClick(Option("Executive"), Qt::LeftButton);
   EXPECT_EQ(state.PhraseCounts, (std::array<std::int16_t, 3>{30, 30, 30}));
-  dir.Write("zintok.dat", "12,13,14,30,30,30,30,30,30,30,30,30,30,30,30");
+  std::vector<std::string> counts = test::UniformCounts(30);
+  counts[0] = "12";
+  counts[1] = "13";
+  counts[2] = "14";
+  dir.WriteCounts(counts);
   QTest::mouseClick(Option("Executive"), Qt::LeftButton);
   EXPECT_EQ(state.PhraseCounts, (std::array<std::int16_t, 3>{12, 13, 14}));
 }
