@@ -6,15 +6,7 @@ set -u
 build=$1
 prefix=$2
 id=org.zeziruridaz.ZeziruRidaz
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-passed=0
-failed=0
-check() {
-  local name=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name" >&2; fi
-}
+source "$(dirname "$0")/checks.sh"
 
 # Succeeds when the command succeeds and prints nothing at all: hints and warnings count.
 silent() {
@@ -35,8 +27,8 @@ png_is_square() {  # png_is_square FILE SIZE: the width and height in the PNG he
   [ "$(xxd -p -s 12 -l 12 "$1" 2>/dev/null)" = "49484452$(printf '%08x%08x' "$2" "$2")" ]
 }
 
-DESTDIR="$root/configured" cmake --install "$build" >/dev/null || { echo "install failed" >&2; exit 1; }
-dest="$root/configured$prefix"
+DESTDIR="$work/configured" cmake --install "$build" >/dev/null || { echo "install failed" >&2; exit 1; }
+dest="$work/configured$prefix"
 entry="$dest/share/applications/$id.desktop"
 metainfo="$dest/share/metainfo/$id.metainfo.xml"
 check "the program is installed" test -x "$dest/bin/zeziru-ridaz"
@@ -63,11 +55,10 @@ done
 
 # A prefix given only to `cmake --install`: the entry must follow it.
 moved=/opt/zeziru-ridaz-elsewhere
-DESTDIR="$root/moved" cmake --install "$build" --prefix "$moved" >/dev/null ||
+DESTDIR="$work/moved" cmake --install "$build" --prefix "$moved" >/dev/null ||
   { echo "install with --prefix failed" >&2; exit 1; }
 check "the desktop entry follows the install-time prefix" \
-  grep -qx "Path=$moved/share/zeziru-ridaz" "$root/moved$moved/share/applications/$id.desktop"
+  grep -qx "Path=$moved/share/zeziru-ridaz" "$work/moved$moved/share/applications/$id.desktop"
 check "the phrase set is under the install-time prefix" \
-  test -s "$root/moved$moved/share/zeziru-ridaz/zintok.dat"
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+  test -s "$work/moved$moved/share/zeziru-ridaz/zintok.dat"
+finish
