@@ -64,10 +64,13 @@ struct PrintingWindow {
   Form1 form{state, {files, random, kClock, *printer}};
 };
 
-// The ids of the server's jobs in one state ("completed" or "not-completed").
-std::set<int> JobIds(const QString& which) {
-  const test::ToolRun run =
-      RunTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), which, QStringLiteral("-o")});
+// The ids of the server's jobs in one state ("completed" or "not-completed"), on every queue or
+// one.
+std::set<int> JobIds(const QString& which, const QString& queue = QString()) {
+  QStringList arguments{QStringLiteral("-W"), which, QStringLiteral("-o")};
+  if (!queue.isEmpty())
+    arguments << queue;
+  const test::ToolRun run = RunTool(QStringLiteral("lpstat"), arguments);
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   // Lines look like "ZeziruPDF-12   root   1024   Fri 01 Mar 2024 ...".
   static const QRegularExpression kJob(QStringLiteral("^\\S+-(\\d+)\\s"),
@@ -178,9 +181,24 @@ TEST_F(LateDefault, PrintUsesADefaultPrinterChosenAfterStart) {
   const test::ToolRun choose =
       RunTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("ZeziruPDF")});
   ASSERT_EQ(choose.exitCode, 0) << choose.err.toStdString();
-  const std::set<int> before = CompletedJobsOnceIdle();
+  std::set<int> before = CompletedJobsOnceIdle();
   EXPECT_EQ(window.Print(kBody), kBody);
   EXPECT_EQ(NewIds(CompletedJobsOnceIdle(), before).size(), 1u);
+
+  // Another default, chosen while the program runs, takes the next print.
+  const QString other = QStringLiteral("ZeziruOther");
+  for (const QStringList& arguments :
+       {QStringList{QStringLiteral("-p"), other, QStringLiteral("-E"), QStringLiteral("-v"),
+                    QStringLiteral("file:///dev/null")},
+        QStringList{QStringLiteral("-d"), other}}) {
+    const test::ToolRun admin = RunTool(QStringLiteral("lpadmin"), arguments);
+    ASSERT_EQ(admin.exitCode, 0) << admin.err.toStdString();
+  }
+  before = CompletedJobsOnceIdle();
+  EXPECT_EQ(window.Print(kBody), kBody);
+  const std::set<int> added = NewIds(CompletedJobsOnceIdle(), before);
+  EXPECT_EQ(added.size(), 1u);
+  EXPECT_EQ(added, JobIds(QStringLiteral("completed"), other));
 }
 
 TEST(NoPrinter, PrintShowsTheDefaultMessage) {

@@ -111,6 +111,7 @@ class DateLine : public testing::TestWithParam<DateRow> {};
 TEST_P(DateLine, IsTheLocalDateInTheLocaleShortFormWithoutTime) {
   const ScopedEnv zone("TZ", GetParam().timeZone);
   const ScopedEnv locale("LC_ALL", GetParam().locale);
+  const ScopedEnv overridden("LC_TIME", "de_DE.UTF-8");  // LC_ALL wins over it
   const locale_t installed = newlocale(LC_ALL_MASK, GetParam().locale, locale_t{});
   if (installed == locale_t{})
     GTEST_SKIP() << "locale " << GetParam().locale

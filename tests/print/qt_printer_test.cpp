@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTime>
@@ -214,6 +215,12 @@ TEST_F(PdfPrinter, LongTextContinuesOnNewPagesInOrder) {
 
   EXPECT_GE(PdfPages(Pdf()), 3);
   EXPECT_EQ(NonEmpty(PdfLines(Pdf())), expected);
+  // No line of a full page reaches below the printable area.
+  QPrinter layout(QPrinter::HighResolution);
+  layout.setOutputFormat(QPrinter::PdfFormat);
+  const double bottom = layout.pageLayout().paintRect(QPageLayout::Point).bottom();
+  for (const auto& word : test::PdfWords(Pdf()))
+    EXPECT_LE(word.yMax, bottom) << word.text.toStdString();
 }
 
 TEST_F(PdfPrinter, EachEndDocWritesOnlyItsOwnDocument) {

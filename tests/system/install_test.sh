@@ -39,6 +39,7 @@ check "the desktop entry starts it in the phrase set" \
   grep -qx "Path=$prefix/share/zeziru-ridaz" "$entry"
 check "the desktop entry names the icon" grep -qx "Icon=$id" "$entry"
 check "the desktop entry has keywords" grep -q "^Keywords=." "$entry"
+check "the desktop entry opens no terminal" grep -qx "Terminal=false" "$entry"
 check "desktop-file-validate has no error, warning or hint" silent desktop-file-validate "$entry"
 check "the metainfo launches the desktop entry" \
   grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
