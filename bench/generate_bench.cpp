@@ -7,13 +7,10 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <random>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,6 +20,7 @@
 #include "runtime/failure.h"
 #include "runtime/files.h"
 #include "runtime/random.h"
+#include "tests/support/data_dir.h"
 
 namespace {
 
@@ -30,61 +28,15 @@ namespace fs = std::filesystem;
 
 const fs::path kBundledDir = ZR_BENCH_PHRASE_DIR;
 
-// A private data directory, removed at exit; the benchmarks never write into the working one.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "zr_bench.XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-      throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const fs::path& path() const { return path_; }
-
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-      throw std::runtime_error("cannot write " + name);
-  }
-
- private:
-  fs::path path_;
-};
-
-// Department E with `count` distinct records in each column and the counts file to match. Made
-// once per count and kept for the run, so that setup never lands inside a timing.
-const TempDir& SetOfSize(int count) {
-  static std::map<int, std::unique_ptr<TempDir>> sets;
+// A data directory with `count` records in every phrase file. Made once per count and kept for
+// the run, so that setup never lands inside a timing; removed at exit.
+const zr::test::DataDir& SetOfSize(int count) {
+  static std::map<int, std::unique_ptr<zr::test::DataDir>> sets;
   auto& dir = sets[count];
-  if (dir)
-    return *dir;
-  dir = std::make_unique<TempDir>();
-  for (int column = 1; column <= zr::kColumns; ++column) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(count) * zr::kRecordLength);
-    for (int record = 1; record <= count; ++record) {
-      // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "literal" + std::string&&.
-      std::string phrase = "E";
-      phrase.append(1, static_cast<char>('0' + column)).append("-").append(std::to_string(record));
-      phrase.resize(zr::kRecordLength, ' ');
-      bytes += phrase;
-    }
-    dir->Write(zr::PhraseFileName('E', column), bytes);
+  if (!dir) {
+    dir = std::make_unique<zr::test::DataDir>();
+    dir->WriteUniformSet(count);
   }
-  const std::string number = std::to_string(count);
-  std::string counts;
-  for (std::size_t group = 0; group < zr::kDepartments.size(); ++group) {
-    counts.append(number).append(",").append(number).append(",").append(number).append("\r\n");
-  }
-  dir->Write(std::string(zr::kCountsFileName), counts);
   return *dir;
 }
 

@@ -86,12 +86,9 @@ struct FileTable::OpenFile {
       Skip();
       c = Peek();
     }
-    if (c == ',' || c == '\n') {
+    // The LF of a CR LF is a blank before the next number.
+    if (c == ',' || c == '\r' || c == '\n') {
       Skip();
-    } else if (c == '\r') {
-      Skip();
-      if (Peek() == '\n')
-        Skip();
     } else if (c >= 0) {
       NotAWholeNumber();
     }

@@ -40,8 +40,6 @@ class FileTable {
   // record does not lie wholly inside the file.
   std::string ReadRecord(int number, long recordNumber);
 
-  const std::filesystem::path& directory() const noexcept { return directory_; }
-
  private:
   struct OpenFile;
   OpenFile& Bound(int number);

@@ -8,7 +8,6 @@ namespace zr {
 
 // Colour values are 0x00BBGGRR, as the layout gives them; with the top bit set the low byte
 // names a system colour, which follows the desktop's theme.
-inline constexpr std::uint32_t kSystemWindowBackground = 0x80000005u;
 inline constexpr std::uint32_t kSystemWindowText = 0x80000008u;
 inline constexpr std::uint32_t kSystemButtonText = 0x80000012u;
 inline constexpr std::uint32_t kRed = 0x000000FFu;
