@@ -1,5 +1,5 @@
-# Shared by the system tests: named checks, a scratch folder and the processes to end at exit.
-# Sourced; sets $work. The test ends with `finish`.
+# Shared by the shell tests here and in debian/tests: named checks, a scratch folder and the
+# processes to end at exit. Sourced; sets $work. The test ends with `finish`.
 work=$(mktemp -d)
 passed=0
 failed=0
