@@ -12,6 +12,7 @@ packages=(
   openbox qt6-gtk-platformtheme dbus at-spi2-core python3-pyatspi
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xxd desktop-file-utils appstream groff-base
+  libhunspell-dev hunspell-en-us
   locales weston qt6-wayland
 )
 # The print tests write dates in these locales.
