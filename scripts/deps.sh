@@ -13,6 +13,7 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xxd desktop-file-utils appstream groff-base
   libhunspell-dev hunspell-en-us
+  clang-tidy clazy reuse
   locales weston qt6-wayland
 )
 # The print tests write dates in these locales.
