@@ -177,6 +177,9 @@ void QtPrinter::Paint(QPrinter& printer, QPainter& painter) const {
     }
     QTextLayout layout(line.text, font, &printer);
     layout.setTextOption(option);
+    // Keeps the glyphs shaped for the line breaks: endLayout would drop them, and drawing would
+    // shape the whole line a second time.
+    layout.setCacheEnabled(true);
     layout.beginLayout();
     for (QTextLine part = layout.createLine(); part.isValid(); part = layout.createLine()) {
       part.setLineWidth(width);
