@@ -245,6 +245,21 @@ TEST_F(Handlers, APrinterFailureShowsTheDefaultMessageAndPrintAgainPrintsIt) {
   EXPECT_EQ(printer.printed[printer.printed.size() - 2], QStringList{kUnknown});
 }
 
+TEST_F(Handlers, PrintShowsTheBusyPointerWhileItRunsAndNotAfterEvenAFailure) {
+  ClickGenerate();
+  std::vector<bool> busy;
+  printer.onCall = [&] {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    busy.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
+  };
+  ClickPrint();
+  printer.failOn = "enddoc";
+  ClickPrint();
+  EXPECT_EQ(Text(), kUnknown);
+  EXPECT_EQ(busy, std::vector<bool>(printer.callCount(), true));
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(Handlers, AFailureNumberBeyond16BitsShowsTheDefaultMessage) {
   ClickGenerate();
   printer.failOn = "font";
