@@ -61,7 +61,9 @@ int Run(int argc, char* argv[]) {
   const Options& options = request.options;
   const std::filesystem::path installed = InstalledDataDirectory();
   const std::filesystem::path data = DataDirectory(options, installed);
-  if (options.data.empty() && data == installed && !std::filesystem::is_directory(installed)) {
+  std::error_code unknown;  // a set that cannot be looked at is reported when it is read
+  if (options.data.empty() && data == installed && !std::filesystem::exists(installed, unknown) &&
+      !unknown) {
     Complain("no " + std::string(zr::kCountsFileName) +
              " in the current directory and no phrase set installed at " + installed.string() +
              ": name one with --data");
