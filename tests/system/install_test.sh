@@ -42,9 +42,11 @@ metainfo="$dest/share/metainfo/$id.metainfo.xml"
 check "the program is installed" test -x "$dest/bin/zeziru-ridaz"
 check "the phrase compiler is installed" test -x "$dest/bin/zeziru-ridaz-phrasec"
 check "the text command is installed" test -x "$dest/bin/zeziru-ridaz-text"
-check "the text command's bash completion is installed where bash-completion looks" \
-  grep -q "complete -F _zeziru_ridaz_text zeziru-ridaz-text" \
-  "$dest/share/bash-completion/completions/zeziru-ridaz-text"
+if [ "${ZR_INSTALL_BASH_COMPLETION:-ON}" = ON ]; then
+  check "the text command's bash completion is installed where bash-completion looks" \
+    grep -q "complete -F _zeziru_ridaz_text zeziru-ridaz-text" \
+    "$dest/share/bash-completion/completions/zeziru-ridaz-text"
+fi
 check "the metainfo provides the text command" \
   grep -q "<binary>zeziru-ridaz-text</binary>" "$metainfo"
 check "the phrase set is installed" test "$(ls "$dest/share/zeziru-ridaz" | wc -l)" = 16
