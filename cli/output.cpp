@@ -43,7 +43,7 @@ std::string WithoutCarriageReturns(std::string_view text) {
 
 struct Encoder::Converter {
   struct Close {
-    void operator()(void* cd) const noexcept { ::iconv_close(static_cast<iconv_t>(cd)); }
+    void operator()(void* handle) const noexcept { ::iconv_close(static_cast<iconv_t>(handle)); }
   };
   static_assert(std::is_same_v<iconv_t, void*>);
   // Empty when the system knows no conversion to the locale's set.
