@@ -21,6 +21,7 @@ def main():
     m = medians(sys.argv[1])
     rows = [
         ("BM_Generate vs BM_IoFloor", m["BM_Generate"], m["BM_IoFloor"], 2.0),
+        ("BM_TextStream vs BM_IoFloor", m["BM_TextStream"], m["BM_IoFloor"], 2.0),
         ("BM_GenerateRecords/32767 vs /12", m["BM_GenerateRecords/32767"],
          m["BM_GenerateRecords/12"], 1.2),
         ("BM_IoFloorRecords/32767 vs /12 (the system alone, no goal)",

@@ -1,14 +1,17 @@
 // What the user waits for after a click on Generate: the handler, the new text and the paint that
-// shows it, in the real window over the bundled phrase set.
+// shows it, in the real window over the bundled phrase set. And what a click on Print costs when
+// the box holds megabytes of text.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFileInfo>
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -17,12 +20,15 @@
 #include <string>
 #include <vector>
 
+#include "core/phrase_store.h"
 #include "core/text_generator.h"
 #include "core/zintok1.h"
 #include "print/printer.h"
+#include "print/qt_printer.h"
 #include "runtime/clock.h"
 #include "runtime/files.h"
 #include "runtime/random.h"
+#include "runtime/text.h"
 #include "ui/form1.h"
 
 namespace {
@@ -115,6 +121,52 @@ void BM_GenerateClick(benchmark::State& state) {
   state.counters["max_ms"] = samples.back();
 }
 BENCHMARK(BM_GenerateClick)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// Generated texts one after another, as the window shows them, up to `bytes` of UTF-8.
+QString LongText(std::size_t bytes) {
+  zr::FileTable files(ZR_BENCH_PHRASE_DIR);
+  zr::SeededRandom random(1);
+  zr::ZINTOK1 shared;
+  zr::LoadDefaultDepartment(shared, files);
+  std::string text;
+  text.reserve(bytes + 4096);
+  while (text.size() < bytes) {
+    for (char c : zr::Generate(shared, files, random)) {
+      if (c != '\r')
+        text += c;
+    }
+  }
+  text.resize(bytes);
+  return QString::fromStdString(zr::Cp1252ToUtf8(text));
+}
+
+// A click on Print with range(0) MB of text in the box, printed to a PDF file: reading the box,
+// laying out the pages and writing the document. Setting the text is not timed.
+void BM_PrintClick(benchmark::State& state) {
+  zr::FileTable files(ZR_BENCH_PHRASE_DIR);
+  zr::SystemClock clock;
+  zr::ClockSeededRandom random(clock);
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("print.pdf"));
+  const auto printer = zr::QtPrinter::ForPdfFile(pdf);
+  zr::ZINTOK1 shared;
+  zr::Form1 form(shared, {files, random, clock, *printer});
+  form.Load();
+  form.show();
+  const QString text = LongText(static_cast<std::size_t>(state.range(0)) << 20);
+  for (auto _ : state) {
+    state.PauseTiming();
+    form.Text1->setPlainText(text);
+    QApplication::processEvents();
+    state.ResumeTiming();
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+  }
+  if (form.Text1->toPlainText().size() != text.size())
+    state.SkipWithError("the print failed");
+  state.counters["pdf_MB"] = static_cast<double>(QFileInfo(pdf).size()) / (1 << 20);
+}
+// 1 MB is the smoke test's size; 5 and 50 MB are the ones measured.
+BENCHMARK(BM_PrintClick)->Arg(1)->Arg(5)->Arg(50)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 

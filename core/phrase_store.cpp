@@ -5,8 +5,22 @@
 namespace zr {
 
 namespace {
+
 using Counts = std::array<std::int16_t, kColumns>;
+
+// Only CR LF ends a line of the text. A lone CR or LF (a hand-edited file; the phrase compiler
+// refuses both) would start a line of its own in the window and on paper, so it reads as a space.
+void BlankLoneLineBreaks(std::string& phrase) {
+  for (std::size_t i = 0; i < phrase.size(); ++i) {
+    if (phrase[i] == '\r' && i + 1 < phrase.size() && phrase[i + 1] == '\n') {
+      ++i;
+    } else if (phrase[i] == '\r' || phrase[i] == '\n') {
+      phrase[i] = ' ';
+    }
+  }
 }
+
+}  // namespace
 
 void LoadDefaultDepartment(ZINTOK1& state, FileTable& files) {
   Counts counts{};
@@ -58,7 +72,9 @@ PhraseFiles::~PhraseFiles() {
 }
 
 std::string PhraseFiles::Read(int column, std::int16_t record) {
-  return std::string(TrimTrailingSpaces(files_.ReadRecord(column, record)));
+  std::string phrase(TrimTrailingSpaces(files_.ReadRecord(column, record)));
+  BlankLoneLineBreaks(phrase);
+  return phrase;
 }
 
 }  // namespace zr

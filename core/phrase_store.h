@@ -57,7 +57,8 @@ class PhraseFiles {
   PhraseFiles(const PhraseFiles&) = delete;
   PhraseFiles& operator=(const PhraseFiles&) = delete;
 
-  // The record of that column's file with its trailing spaces removed.
+  // The record of that column's file with its trailing spaces removed, and every CR or LF byte
+  // that is not part of a CR LF pair read as a space.
   std::string Read(int column, std::int16_t record);
 
  private:

@@ -25,14 +25,15 @@ class PickList {
   std::size_t size_ = 0;
 };
 
-void CheckCounts(const ZINTOK1& state) {
+void CheckCounts(const ZINTOK1& state, const FileTable& files) {
   for (int column = 1; column <= kColumns; ++column) {
     const std::int16_t count = state.PhraseCounts[static_cast<std::size_t>(column - 1)];
     // Fewer records than lines would redraw forever; none at all would read record 0.
     if (count < kLinesPerText) {
       throw Failure(err::kBadRecordNumber,
-                    PhraseFileName(state.DeptLetter, column) + ": count " + std::to_string(count) +
-                        " is below the " + std::to_string(kLinesPerText) + " records a text needs");
+                    files.PathOf(kCountsFileName) + ": the count of " +
+                        PhraseFileName(state.DeptLetter, column) + " is " + std::to_string(count) +
+                        ", below the " + std::to_string(kLinesPerText) + " records a text needs");
     }
   }
 }
@@ -62,8 +63,15 @@ void MergeQuotes(std::string& left, std::string& right) {
   }
 }
 
+void CheckPhraseFiles(const ZINTOK1& state, FileTable& files) {
+  CheckCounts(state, files);
+  PhraseFiles phrases(files, state.DeptLetter);
+  for (int column = 1; column <= kColumns; ++column)
+    phrases.Read(column, state.PhraseCounts[static_cast<std::size_t>(column - 1)]);
+}
+
 std::string Generate(const ZINTOK1& state, FileTable& files, RandomSource& random) {
-  CheckCounts(state);
+  CheckCounts(state, files);
   PhraseFiles phrases(files, state.DeptLetter);
   random.Seed();
 

@@ -18,6 +18,11 @@ inline constexpr std::string_view kLineSeparator = "\r\n";
 // with 62. The phrase files are closed on every path.
 std::string Generate(const ZINTOK1& state, FileTable& files, RandomSource& random);
 
+// Fails as Generate can fail on any of its draws, before a text is made: a count below 12, a
+// phrase file that cannot be opened, or one shorter than its count (62). Generate meets a short
+// file only when a draw lands past its end, which may be many texts later.
+void CheckPhraseFiles(const ZINTOK1& state, FileTable& files);
+
 // One draw: floor(count * u) + 1 as a 16-bit number, lowered to count when it exceeds it.
 std::int16_t DrawRecordNumber(std::int16_t count, float u);
 

@@ -1,8 +1,10 @@
-// zeziru-ridaz-phrasec SOURCE_DIR OUTPUT_DIR
+// zeziru-ridaz-phrasec [OPTION]... SOURCE_DIR OUTPUT_DIR
 //
 // Turns the editable phrase sources (UTF-8 text, one phrase a line) into the files the program
 // reads: fixed-length Windows-1252 records per column and the counts file zintok.dat. Every
 // problem in every source is reported before anything is written, so one run shows the whole list.
+
+#include <getopt.h>
 
 #include <cstddef>
 #include <exception>
@@ -17,6 +19,8 @@
 
 #include "core/phrase_store.h"
 #include "core/text_generator.h"
+#include "data/phrase_rules.h"
+#include "data/spelling.h"
 #include "runtime/record.h"
 #include "runtime/text.h"
 
@@ -28,6 +32,10 @@ namespace {
 constexpr std::size_t kMinPhrases = zr::kLinesPerText;
 constexpr std::size_t kMaxPhrases = 32767;  // the program reads the counts as 16-bit numbers
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+// Beside the phrase files: the forms a predicate may begin with, and words the dictionary lacks.
+constexpr std::string_view kVerbsFileName = "verbs.txt";
+constexpr std::string_view kWordsFileName = "words.txt";
+constexpr std::string_view kProgram = "zeziru-ridaz-phrasec";
 
 class Problems {
  public:
@@ -73,17 +81,14 @@ std::string EncodePhrase(std::string_view line, const std::string& where, Proble
   return ok ? *encoded : std::string{};
 }
 
-// Reads one source file; returns its phrases as Windows-1252, each padded to a full record.
-std::vector<std::string> ReadSource(const fs::path& path, Problems& problems) {
-  const std::string name = path.filename().string();
+// Calls `take(line, number)` for every line that is not blank or a comment; false when the file
+// cannot be read.
+template <typename Take>
+bool ReadLines(const fs::path& path, Take take) {
   std::error_code error;
   std::ifstream in(path, std::ios::binary);
-  if (!fs::is_regular_file(path, error) || !in) {
-    problems.Report(name, "cannot read");
-    return {};
-  }
-  std::vector<std::string> records;
-  std::map<std::string, int, std::less<>> firstLine;  // phrase -> line it first appeared on
+  if (!fs::is_regular_file(path, error) || !in)
+    return false;
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
     if (number == 1 && line.starts_with(kUtf8Bom))
@@ -92,14 +97,62 @@ std::vector<std::string> ReadSource(const fs::path& path, Problems& problems) {
       line.pop_back();  // sources saved with Windows line ends
     if (line.find_first_not_of(" \t") == std::string::npos || line.starts_with('#'))
       continue;
+    take(line, number);
+  }
+  return !in.bad();
+}
 
+// A list of single words, one a line; empty when the set has no such file.
+std::vector<std::string> ReadWordList(const fs::path& path, Problems& problems) {
+  std::vector<std::string> words;
+  std::error_code error;
+  if (!fs::exists(path, error))
+    return words;
+  const std::string name = path.filename().string();
+  const bool read = ReadLines(path, [&](const std::string& line, int number) {
+    if (line.find_first_of(" \t") != std::string::npos || !zr::Utf8ToCp1252(line))
+      problems.Report(name + ':' + std::to_string(number), "not one word in UTF-8");
+    else
+      words.push_back(line);
+  });
+  if (!read)
+    problems.Report(name, "cannot read");
+  return words;
+}
+
+struct Checks {
+  std::vector<std::string> verbs;
+  zr::phrasec::Speller* speller = nullptr;
+};
+
+// Reads one source file; returns its phrases as Windows-1252, each padded to a full record.
+std::vector<std::string> ReadSource(const fs::path& path, int column, const Checks& checks,
+                                    Problems& problems) {
+  const std::string name = path.filename().string();
+  std::vector<std::string> records;
+  std::map<std::string, int, std::less<>> firstLine;  // phrase -> line it first appeared on
+  std::map<std::string, int, std::less<>> firstKey;   // the same, but for case and punctuation
+  const bool read = ReadLines(path, [&](const std::string& line, int number) {
     const std::string where = name + ':' + std::to_string(number);
     const auto [seen, fresh] = firstLine.try_emplace(line, number);
+    const auto [alike, freshKey] =
+        firstKey.try_emplace(zr::phrasec::NearDuplicateKey(line), number);
     if (!fresh)
       problems.Report(where, "duplicate of line " + std::to_string(seen->second));
-    records.push_back(zr::PadRecord(EncodePhrase(line, where, problems)));
-  }
-  if (in.bad()) {
+    else if (!freshKey)
+      problems.Report(where, "near-duplicate of line " + std::to_string(alike->second));
+    std::string record = EncodePhrase(line, where, problems);
+    if (!record.empty()) {
+      for (const auto& problem : zr::phrasec::ColumnProblems(line, column, checks.verbs))
+        problems.Report(where, problem);
+      if (checks.speller != nullptr) {
+        for (const auto& word : checks.speller->UnknownWords(line))
+          problems.Report(where, "unknown word '" + word + "'");
+      }
+    }
+    records.push_back(zr::PadRecord(record));
+  });
+  if (!read) {
     problems.Report(name, "cannot read");
   } else if (records.size() < kMinPhrases) {
     problems.Report(name, std::to_string(records.size()) + " phrases, at least " +
@@ -151,14 +204,40 @@ bool WriteAll(const fs::path& directory, const std::vector<OutputFile>& files) {
   return true;
 }
 
-int Run(const fs::path& sourceDir, const fs::path& outputDir) {
+struct Options {
+  std::string language = "en_US";
+  bool spelling = true;
+  bool requireSpelling = false;
+  fs::path sourceDir;
+  fs::path outputDir;
+};
+
+int Run(const Options& options) {
   Problems problems;
+  Checks checks;
+  checks.verbs = ReadWordList(options.sourceDir / kVerbsFileName, problems);
+  std::unique_ptr<zr::phrasec::Speller> speller;
+  if (options.spelling) {
+    std::string why;
+    speller = zr::phrasec::Speller::Open(options.language, why);
+    if (speller) {
+      for (const auto& word : ReadWordList(options.sourceDir / kWordsFileName, problems))
+        speller->Add(word);
+      checks.speller = speller.get();
+    } else if (options.requireSpelling) {
+      problems.Report(std::string(kProgram), why);
+    } else {
+      std::cerr << kProgram << ": " << why << "; spelling not checked\n";
+    }
+  }
+
   std::vector<OutputFile> outputs;
   std::string counts;
   for (const auto& department : zr::kDepartments) {
     for (int column = 1; column <= zr::kColumns; ++column) {
       const std::string stem = std::string(1, department.letter) + static_cast<char>('0' + column);
-      const auto records = ReadSource(sourceDir / (stem + ".txt"), problems);
+      const auto records =
+          ReadSource(options.sourceDir / (stem + ".txt"), column, checks, problems);
       counts += std::to_string(records.size()) + (column < zr::kColumns ? "," : "\r\n");
       OutputFile& file = outputs.emplace_back(OutputFile{stem + ".dat", {}});
       for (const auto& record : records) file.bytes += record;
@@ -168,20 +247,75 @@ int Run(const fs::path& sourceDir, const fs::path& outputDir) {
     return 1;
   // The counts file goes last: a reader that finds it can rely on the records it describes.
   outputs.push_back({"zintok.dat", counts});
-  return WriteAll(outputDir, outputs) ? 0 : 1;
+  return WriteAll(options.outputDir, outputs) ? 0 : 1;
+}
+
+constexpr std::string_view kUsage =
+    "Usage: zeziru-ridaz-phrasec [OPTION]... SOURCE_DIR OUTPUT_DIR\n";
+
+void PrintHelp() {
+  std::cout << kUsage
+            << "Check a phrase set written as text and compile it into the files zeziru-ridaz "
+               "reads.\n\n"
+               "  -l, --lang=LANG        check spelling with the Hunspell dictionary LANG\n"
+               "                         (default en_US; a path without .dic for other files)\n"
+               "      --no-spelling      do not check spelling\n"
+               "      --require-spelling fail when the dictionary cannot be loaded\n"
+               "  -h, --help             display this help and exit\n"
+               "      --version          output version information and exit\n\n"
+               "Every problem is reported as FILE:LINE: message; then nothing is written.\n";
+}
+
+// 0 to go on; otherwise the exit status.
+int ParseOptions(int argc, char** argv, Options& options) {
+  enum { kNoSpelling = 256, kRequireSpelling, kVersion };
+  const option longOptions[] = {{"lang", required_argument, nullptr, 'l'},
+                                {"no-spelling", no_argument, nullptr, kNoSpelling},
+                                {"require-spelling", no_argument, nullptr, kRequireSpelling},
+                                {"help", no_argument, nullptr, 'h'},
+                                {"version", no_argument, nullptr, kVersion},
+                                {nullptr, 0, nullptr, 0}};
+  for (int c; (c = getopt_long(argc, argv, "l:h", longOptions, nullptr)) != -1;) {
+    switch (c) {
+      case 'l':
+        options.language = optarg;
+        break;
+      case kNoSpelling:
+        options.spelling = false;
+        break;
+      case kRequireSpelling:
+        options.requireSpelling = true;
+        break;
+      case 'h':
+        PrintHelp();
+        return -1;
+      case kVersion:
+        std::cout << kProgram << " " ZR_VERSION "\n";
+        return -1;
+      default:
+        std::cerr << "Try 'zeziru-ridaz-phrasec --help' for more information.\n";
+        return 2;
+    }
+  }
+  if (argc - optind != 2) {
+    std::cerr << kUsage << "Try 'zeziru-ridaz-phrasec --help' for more information.\n";
+    return 2;
+  }
+  options.sourceDir = argv[optind];
+  options.outputDir = argv[optind + 1];
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: zeziru-ridaz-phrasec SOURCE_DIR OUTPUT_DIR\n";
-    return 2;
-  }
   try {
-    return Run(argv[1], argv[2]);
+    Options options;
+    if (const int status = ParseOptions(argc, argv, options); status != 0)
+      return status < 0 ? 0 : status;
+    return Run(options);
   } catch (const std::exception& e) {
-    std::cerr << "zeziru-ridaz-phrasec: " << e.what() << '\n';
+    std::cerr << kProgram << ": " << e.what() << '\n';
     return 1;
   }
 }

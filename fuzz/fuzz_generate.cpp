@@ -34,6 +34,13 @@ void CheckText(const std::string& text) {
   if (!std::string_view(text).ends_with(zr::kLineSeparator)) {
     zr::fuzz::Fail("the text does not end with a line end");
   }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool crOfPair = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+    const bool lfOfPair = text[i] == '\n' && i > 0 && text[i - 1] == '\r';
+    if ((text[i] == '\r' && !crOfPair) || (text[i] == '\n' && !lfOfPair)) {
+      zr::fuzz::Fail("a lone CR or LF at byte " + std::to_string(i) + " would start a line");
+    }
+  }
   std::size_t start = 0;
   for (int line = 0; line < zr::kLinesPerText; ++line) {
     const std::size_t end = text.find(zr::kLineSeparator, start) + zr::kLineSeparator.size();
@@ -57,12 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.PhraseCounts[c] = static_cast<std::int16_t>(data[2 * c] | (data[2 * c + 1] << 8));
   }
 
-  // A line feed inside a phrase would be a line end the generator did not make. Compiled phrase
-  // files never hold control characters, so here it stands in for another byte.
+  // A CR LF pair inside a phrase is a line end the generator keeps. Compiled phrase files never
+  // hold control characters, so here its LF stands in for another byte; a lone CR or LF stays, to
+  // be read as a space.
   std::string rest(reinterpret_cast<const char*>(data) + kHeader, size - kHeader);
-  for (char& c : rest) {
-    if (c == '\n')
-      c = '~';
+  for (std::size_t i = 1; i < rest.size(); ++i) {
+    if (rest[i] == '\n' && rest[i - 1] == '\r')
+      rest[i] = '~';
   }
   const std::size_t part = rest.size() / zr::kColumns;
   for (int column = 1; column <= zr::kColumns; ++column) {

@@ -1,15 +1,18 @@
 #include "print/qt_printer.h"
 
+#include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QTextLayout>
 #include <QTextOption>
 #include <cmath>
 #include <utility>
 
+#include "print/cups_job.h"
 #include "runtime/failure.h"
 
 namespace zr {
@@ -20,6 +23,30 @@ constexpr const char* kJobName = "Zeziru Ridaz";
 
 [[noreturn]] void Fail(const char* description) {
   throw Failure(err::kPrinterError, description);
+}
+
+// What Qt's own submission would ask of the queue: the paper, the sides and the orientation.
+JobOptions OptionsOf(const QPrinter& printer) {
+  const QPageLayout layout = printer.pageLayout();
+  const bool landscape = layout.orientation() == QPageLayout::Landscape;
+  JobOptions options{{"media", layout.pageSize().key().toUtf8()}};
+  switch (printer.duplex()) {
+    case QPrinter::DuplexNone:
+      options.emplace_back("sides", "one-sided");
+      break;
+    case QPrinter::DuplexAuto:
+      options.emplace_back("sides", landscape ? "two-sided-short-edge" : "two-sided-long-edge");
+      break;
+    case QPrinter::DuplexLongSide:
+      options.emplace_back("sides", "two-sided-long-edge");
+      break;
+    case QPrinter::DuplexShortSide:
+      options.emplace_back("sides", "two-sided-short-edge");
+      break;
+  }
+  if (landscape)
+    options.emplace_back("landscape", "");
+  return options;
 }
 
 }  // namespace
@@ -85,8 +112,15 @@ void QtPrinter::EndDoc() {
 
 void QtPrinter::Render() {
   QPrinter printer(QPrinter::HighResolution);
+  // Qt's own submission to a queue drops the print server's answer: Qt renders the job into this
+  // file instead, and SendToCups sends it and checks every answer.
+  QTemporaryFile job(QDir::tempPath() + QStringLiteral("/zeziru-ridaz-XXXXXX"));
   if (toDefaultPrinter_) {
     printer.setPrinterName(boundPrinter_);
+    if (!job.open())
+      Fail("cannot make the file for the print job");
+    // A name without ".pdf" keeps the queue's own print engine, its paper and its margins.
+    printer.setOutputFileName(job.fileName());
   } else {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath_);
@@ -107,6 +141,11 @@ void QtPrinter::Render() {
   }
   if (!painter.end() || printer.printerState() == QPrinter::Error)
     Fail("the print job failed");
+  if (toDefaultPrinter_) {
+    // Jobs go to the queue itself; an instance ("queue/instance") only names saved options.
+    SendToCups(boundPrinter_.section(QLatin1Char('/'), 0, 0), printer.docName(), OptionsOf(printer),
+               job);
+  }
 }
 
 void QtPrinter::Paint(QPrinter& printer, QPainter& painter) const {
@@ -138,6 +177,9 @@ void QtPrinter::Paint(QPrinter& printer, QPainter& painter) const {
     }
     QTextLayout layout(line.text, font, &printer);
     layout.setTextOption(option);
+    // Keeps the glyphs shaped for the line breaks: endLayout would drop them, and drawing would
+    // shape the whole line a second time.
+    layout.setCacheEnabled(true);
     layout.beginLayout();
     for (QTextLine part = layout.createLine(); part.isValid(); part = layout.createLine()) {
       part.setLineWidth(width);

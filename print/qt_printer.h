@@ -20,7 +20,8 @@ namespace zr {
 class QtPrinter final : public Printer {
  public:
   // The system's default printer, looked up (without a dialog) at the first call of every
-  // document. Fails with err::kPrinterError when there is none.
+  // document. Fails with err::kPrinterError when there is none, and when the print server does
+  // not take the whole job (see SendToCups).
   static std::unique_ptr<QtPrinter> ForDefaultPrinter();
   // A PDF file that every EndDoc writes anew.
   static std::unique_ptr<QtPrinter> ForPdfFile(const QString& path);

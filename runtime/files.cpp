@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -12,6 +13,20 @@
 #include "unique_fd.h"
 
 namespace zr {
+
+namespace {
+const char* KindOf(mode_t mode) {
+  if (S_ISDIR(mode))
+    return "a directory";
+  if (S_ISFIFO(mode))
+    return "a FIFO";
+  if (S_ISCHR(mode) || S_ISBLK(mode))
+    return "a device";
+  if (S_ISSOCK(mode))
+    return "a socket";
+  return "something else";
+}
+}  // namespace
 
 struct FileTable::OpenFile {
   std::string name;
@@ -24,13 +39,24 @@ struct FileTable::OpenFile {
   std::size_t len = 0;
   bool atStart = true;
   bool atEnd = false;
+  // Where the input stands, for messages: CR, LF and CR LF each end one line.
+  long line = 1;
+  bool afterCr = false;
+  int numbersRead = 0;
 
   int Peek() {
     if (pos == len && !Fill())
       return -1;
     return static_cast<unsigned char>(buffer[pos]);
   }
-  void Skip() { ++pos; }
+  void Skip() {
+    const char c = buffer[pos++];
+    if (c == '\n' ? !afterCr : c == '\r')
+      ++line;
+    afterCr = c == '\r';
+  }
+
+  std::string Where() const { return name + ": line " + std::to_string(line) + ": "; }
 
   bool Fill() {
     if (atEnd)
@@ -40,15 +66,38 @@ struct FileTable::OpenFile {
       n = ::read(fd.get(), buffer.data(), buffer.size());
     } while (n < 0 && errno == EINTR);
     if (n < 0)
-      throw Failure(err::kDeviceIoError, "device i/o error reading " + name);
+      throw Failure(err::kDeviceIoError, name + ": read error: " + std::strerror(errno));
     pos = 0;
     len = static_cast<std::size_t>(n);
     atEnd = n == 0;
     return n > 0;
   }
 
-  [[noreturn]] void NotAWholeNumber() const {
-    throw Failure(err::kInvalidFileFormat, name + ": a field is not a whole number");
+  // Shows the field as far as a message can hold it, then fails.
+  [[noreturn]] void NotAWholeNumber(std::string field) {
+    constexpr std::size_t kShown = 24;
+    for (int c = Peek(); c >= 0 && c != ',' && c != '\r' && c != '\n' && field.size() < kShown;
+         c = Peek()) {
+      // Other bytes could upset the terminal that shows the message.
+      field += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
+      Skip();
+    }
+    throw Failure(err::kInvalidFileFormat,
+                  Where() + (field.empty() ? std::string("an empty field") : "'" + field + "'") +
+                      " is not a whole number");
+  }
+
+  // Shows the number as far as a message can hold it, then fails.
+  [[noreturn]] void TooBig(std::string digits) {
+    constexpr std::size_t kShown = 24;
+    for (int c = Peek(); c >= '0' && c <= '9' && digits.size() < kShown; c = Peek()) {
+      digits += static_cast<char>(c);
+      Skip();
+    }
+    const int next = Peek();
+    if (next >= '0' && next <= '9')
+      digits += "...";
+    throw Failure(err::kOverflow, Where() + digits + " does not fit in 16 bits");
   }
 
   std::int16_t ReadWholeNumber() {
@@ -61,27 +110,32 @@ struct FileTable::OpenFile {
       Skip();
       c = Peek();
     }
-    if (c < 0)
-      throw Failure(err::kInputPastEndOfFile, "input past end of file " + name);
+    if (c < 0) {
+      throw Failure(err::kInputPastEndOfFile,
+                    name + ": the file ends after " + std::to_string(numbersRead) + " numbers");
+    }
+    std::string digits;
     bool negative = false;
     if (c == '+' || c == '-') {
       negative = c == '-';
+      digits += static_cast<char>(c);
       Skip();
       c = Peek();
     }
     if (c < '0' || c > '9')
-      NotAWholeNumber();
+      NotAWholeNumber(std::move(digits));
     long value = 0;
     constexpr long kLimit = -static_cast<long>(std::numeric_limits<std::int16_t>::min());
     while (c >= '0' && c <= '9') {
       value = value * 10 + (c - '0');
-      // Stop at once: a field of a million digits must not be read to its end.
-      if (value > kLimit || (!negative && value == kLimit)) {
-        throw Failure(err::kOverflow, name + ": a number does not fit 16 bits");
-      }
+      digits += static_cast<char>(c);
       Skip();
+      // Stop soon: a field of a million digits must not be read to its end.
+      if (value > kLimit || (!negative && value == kLimit))
+        TooBig(std::move(digits));
       c = Peek();
     }
+    const bool blanksAfter = c == ' ' || c == '\t';
     while (c == ' ' || c == '\t') {
       Skip();
       c = Peek();
@@ -90,8 +144,9 @@ struct FileTable::OpenFile {
     if (c == ',' || c == '\r' || c == '\n') {
       Skip();
     } else if (c >= 0) {
-      NotAWholeNumber();
+      NotAWholeNumber(blanksAfter ? digits + ' ' : digits);
     }
+    ++numbersRead;
     return static_cast<std::int16_t>(negative ? -value : value);
   }
 
@@ -108,6 +163,12 @@ struct FileTable::OpenFile {
 };
 
 FileTable::FileTable(std::filesystem::path directory) : directory_(std::move(directory)) {}
+
+std::string FileTable::PathOf(std::string_view name) const {
+  if (directory_.empty() || directory_ == ".")
+    return std::string(name);
+  return (directory_ / name).string();
+}
 
 FileTable::~FileTable() = default;
 
@@ -126,30 +187,30 @@ void FileTable::Bind(int number, std::string_view name, bool records, int record
   if (number < 1 || number > kMaxFileNumber) {
     throw Failure(err::kBadFileNameOrNumber, "bad file number " + std::to_string(number));
   }
-  std::string nameText(name);
+  std::string shown = PathOf(name);
   if (files_[static_cast<std::size_t>(number)]) {
-    throw Failure(err::kFileAlreadyOpen, "file number " + std::to_string(number) +
-                                             " is already open when opening " + nameText);
+    throw Failure(err::kFileAlreadyOpen,
+                  shown + ": file number " + std::to_string(number) + " is already open");
   }
-  const std::string path = (directory_ / nameText).string();
   // O_NONBLOCK so that a FIFO in place of a data file cannot block the open.
-  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  UniqueFd fd(::open(shown.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (!fd) {
     const int error = errno;
-    if (error == ENOENT || error == ENOTDIR) {
-      throw Failure(err::kFileNotFound, "file not found: " + nameText);
-    }
-    if (error == EMFILE || error == ENFILE) {
-      throw Failure(err::kTooManyFiles, "too many files open for " + nameText);
-    }
-    throw Failure(err::kPathFileAccessError, "cannot open " + nameText);
+    if (error == ENOENT || error == ENOTDIR)
+      throw Failure(err::kFileNotFound, shown + ": no such file");
+    if (error == EMFILE || error == ENFILE)
+      throw Failure(err::kTooManyFiles, shown + ": too many files open");
+    throw Failure(err::kPathFileAccessError, shown + ": cannot open: " + std::strerror(error));
   }
   struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    throw Failure(err::kPathFileAccessError, nameText + " is not a regular file");
+  if (::fstat(fd.get(), &info) != 0)
+    throw Failure(err::kPathFileAccessError, shown + ": cannot open: " + std::strerror(errno));
+  if (!S_ISREG(info.st_mode)) {
+    throw Failure(err::kPathFileAccessError,
+                  shown + ": not a regular file but " + KindOf(info.st_mode));
   }
   auto file = std::make_unique<OpenFile>();
-  file->name = std::move(nameText);
+  file->name = std::move(shown);
   file->fd = std::move(fd);
   file->records = records;
   file->recordLength = recordLength;
@@ -178,14 +239,14 @@ FileTable::OpenFile& FileTable::Bound(int number) {
 void FileTable::ReadNumbers(int number, std::span<std::int16_t> out) {
   OpenFile& file = Bound(number);
   if (file.records)
-    throw Failure(err::kBadFileMode, file.name + " is not open for input");
+    throw Failure(err::kBadFileMode, file.name + ": not open for input");
   for (auto& value : out) value = file.ReadWholeNumber();
 }
 
 std::string FileTable::ReadRecord(int number, long recordNumber) {
   OpenFile& file = Bound(number);
   if (!file.records)
-    throw Failure(err::kBadFileMode, file.name + " is not open for records");
+    throw Failure(err::kBadFileMode, file.name + ": not open for records");
   if (recordNumber < 1) {
     throw Failure(err::kBadRecordNumber,
                   file.name + ": bad record number " + std::to_string(recordNumber));
@@ -200,7 +261,7 @@ std::string FileTable::ReadRecord(int number, long recordNumber) {
     if (n < 0 && errno == EINTR)
       continue;
     if (n < 0)
-      throw Failure(err::kDeviceIoError, "device i/o error reading " + file.name);
+      throw Failure(err::kDeviceIoError, file.name + ": read error: " + std::strerror(errno));
     if (n == 0)
       break;
     got += static_cast<std::size_t>(n);

@@ -22,8 +22,9 @@ class FileTable {
   FileTable(const FileTable&) = delete;
   FileTable& operator=(const FileTable&) = delete;
 
-  // Both fail with 55 when the number is bound, 53 when the file does not exist and 75 when the
-  // name is not a regular file (a directory, a FIFO, a device).
+  // Both fail with 55 when the number is bound, 53 when the file does not exist and 75 when it
+  // cannot be opened or is not a regular file (a directory, a FIFO, a device). A failure about a
+  // file starts its description with the file's PathOf.
   void OpenInput(int number, std::string_view name);
   void OpenRecords(int number, std::string_view name, int recordLength);
 
@@ -33,12 +34,19 @@ class FileTable {
 
   // Free-format input: the next whole numbers, separated by commas or line ends (CR, LF or CRLF),
   // blanks around them ignored. Fails with 62 when the data ends early, 6 outside -32768..32767 and
-  // 321 for a field that is not a whole number. A leading UTF-8 byte-order mark is skipped.
+  // 321 for a field that is not a whole number, naming the line. A leading UTF-8 byte-order mark
+  // is skipped.
   void ReadNumbers(int number, std::span<std::int16_t> out);
 
   // The record of the given number (from 1) as raw bytes. Fails with 63 below 1 and 62 when the
   // record does not lie wholly inside the file.
   std::string ReadRecord(int number, long recordNumber);
+
+  const std::filesystem::path& directory() const noexcept { return directory_; }
+
+  // A data file's name as messages show it: bare in the working directory, else with the
+  // directory in front.
+  std::string PathOf(std::string_view name) const;
 
  private:
   struct OpenFile;

@@ -16,25 +16,53 @@ class RandomSource {
   virtual float Next() = 0;
 };
 
-// Seeds from the clock's finest unit (nanoseconds for the system clock) mixed with a counter, so
-// two texts started within the same clock tick still differ. A SplitMix64 stream: it is seeded for
-// every text, and seeding a Mersenne Twister (624 words) cost more than a third of the generator's
-// own work.
+// The one random stream of the program, a SplitMix64 sequence. Seeded texts are promised to read
+// the same in every release, so nothing here may ever change:
+//   G = 0x9E3779B97F4A7C15, Mix(z) = SplitMix64's finaliser (below), all arithmetic mod 2^64;
+//   text n (from 1) of a stream on base b starts at state = Mix(b + n * G);
+//   each value adds G to state and is the top 24 bits of Mix(state), divided by 2^24.
+// Seeding once per text is cheap here; a Mersenne Twister's 624-word seeding cost more than a
+// third of the generator's own work.
+class SplitMixStream {
+ public:
+  void Start(std::uint64_t base) noexcept;
+  float Next() noexcept;
+
+ private:
+  std::uint64_t state_ = 0;
+  std::uint64_t texts_ = 0;
+};
+
+// Seeds from the clock's finest unit (nanoseconds for the system clock): the reading is the base,
+// and the text count keeps two texts started within the same clock tick apart.
 class ClockSeededRandom final : public RandomSource {
  public:
   // The clock must outlive this source.
   explicit ClockSeededRandom(const Clock& clock) noexcept : clock_(clock) {}
   void Seed() override;
-  float Next() override;
+  float Next() override { return stream_.Next(); }
 
  private:
   const Clock& clock_;
-  std::uint64_t state_ = 0;
-  std::uint64_t seeds_ = 0;
+  SplitMixStream stream_;
 };
 
-// Reproducible runs: the n-th Seed() starts the sequence of seed + n, so every text differs, yet
-// two sources made with the same seed give the same texts.
+// The text command's seeded texts: the window's stream with the seed in place of the clock
+// reading, so seed S gives what the window gives over a clock that reads S ticks, in every release.
+class FixedSeedRandom final : public RandomSource {
+ public:
+  explicit FixedSeedRandom(std::uint64_t seed) noexcept : seed_(seed) {}
+  void Seed() override { stream_.Start(seed_); }
+  float Next() override { return stream_.Next(); }
+
+ private:
+  std::uint64_t seed_;
+  SplitMixStream stream_;
+};
+
+// Reproducible runs for tests: the n-th Seed() starts the sequence of seed + n, so every text
+// differs, yet two sources made with the same seed give the same texts. Tests count on its
+// particular draws; nothing users see depends on it.
 class SeededRandom final : public RandomSource {
  public:
   explicit SeededRandom(std::uint32_t seed) : next_(seed), engine_(seed) {}

@@ -10,8 +10,10 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick libxcb-damage0-dev
   openbox qt6-gtk-platformtheme dbus at-spi2-core python3-pyatspi
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xxd desktop-file-utils appstream groff-base
+  libhunspell-dev hunspell-en-us
+  clang-tidy clazy reuse
   locales weston qt6-wayland
 )
 # The print tests write dates in these locales.

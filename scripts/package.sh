@@ -30,14 +30,8 @@ version=$(dpkg-parsechangelog -S Version)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 tree=$work/zeziru-ridaz-$version
-mkdir "$tree"
-# What git would commit from here, without the build folders and other ignored files.
-if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-  git ls-files -z --cached --others --exclude-standard |
-    tar --null --files-from=- --ignore-failed-read -cf - | tar -xf - -C "$tree"
-else
-  tar --exclude='./build*' --exclude=./.cache -cf - . | tar -xf - -C "$tree"
-fi
+. scripts/source-tree.sh
+copy_source_tree "$tree"
 
 (cd "$tree" && dpkg-buildpackage -us -uc -b "-j${ZR_JOBS:-2}")
 

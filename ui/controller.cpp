@@ -9,6 +9,7 @@
 #include "print/print_command.h"
 #include "runtime/failure.h"
 #include "runtime/text.h"
+#include "ui/busy_cursor.h"
 
 namespace zr {
 
@@ -74,6 +75,8 @@ TextBoxChange Controller::Print(const QString& text) noexcept {
 template <typename Steps>
 TextBoxChange Controller::Guarded(Steps&& steps) noexcept {
   try {
+    // Every handler shows the busy pointer while it runs; only a long one lets it be seen.
+    const BusyCursor busy;
     return steps();
   } catch (const Failure& failure) {
     return Report(failure.number());

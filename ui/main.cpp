@@ -2,6 +2,8 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QScreen>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -66,6 +68,9 @@ void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString
 
 // The program reads its data files from the current directory and takes no options of its own.
 int main(int argc, char* argv[]) {
+  // Standard error may be a pipe nobody reads any more (a launcher that closed its end): a report
+  // that cannot be written is lost, not a reason to end.
+  std::signal(SIGPIPE, SIG_IGN);
   if (const std::string why = zr::WhyNoWindow(ReadPlatformSetting(argc, argv)); !why.empty()) {
     std::cerr << kCannotOpen << why << '\n';
     return 1;
@@ -73,6 +78,14 @@ int main(int argc, char* argv[]) {
   const QtMessageHandler previousHandler = qInstallMessageHandler(HoldOrExit);
   QApplication app(argc, argv);
   qInstallMessageHandler(previousHandler);
+  // The window would map black and crash at its first paint: refused like a display that is
+  // missing, and on one line, so Qt's held messages are dropped.
+  if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+    if (const std::string why = zr::WhyNoPainting(screen->depth()); !why.empty()) {
+      std::cerr << kCannotOpen << why << '\n';
+      return 1;
+    }
+  }
   for (const HeldMessage& held : heldMessages)
     previousHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()),
                     held.text);

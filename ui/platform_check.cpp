@@ -60,6 +60,13 @@ std::string WhyNoWindow(const PlatformSetting& setting) {
   return "the X11 platform plugin (xcb) is not installed";
 }
 
+std::string WhyNoPainting(int depth) {
+  if (depth >= kLeastColourDepth)
+    return {};
+  return "the screen has " + std::to_string(depth) + "-bit colour; at least " +
+         std::to_string(kLeastColourDepth) + " bits are needed";
+}
+
 std::vector<std::string> PlatformPluginsIn(const std::filesystem::path& folder) {
   std::vector<std::string> names;
   std::error_code error;

@@ -18,6 +18,13 @@ struct PlatformSetting {
 // Why no window can open, as one line; empty when one of the plugins Qt would try can start.
 std::string WhyNoWindow(const PlatformSetting& setting);
 
+// Qt's raster painting needs at least 15 bits per pixel; on a shallower screen every paint fails
+// and the window crashes.
+inline constexpr int kLeastColourDepth = 15;
+
+// Why a screen of that colour depth in bits cannot show the window, as one line; empty when it can.
+std::string WhyNoPainting(int depth);
+
 // The platform plugins in a folder, by the names Qt knows them by ("libqxcb.so" is "xcb").
 std::vector<std::string> PlatformPluginsIn(const std::filesystem::path& folder);
 

@@ -110,7 +110,7 @@ TEST_F(PhraseStore, AFailedReadLeavesTheDepartmentAsItWasAndTheFileClosed) {
 TEST_F(PhraseStore, PhraseFilesReadTrimmedRecordsAndCloseOnEveryPath) {
   dir.WritePhrases("E1.dat", {"full", std::string(40, 'z')});
   dir.WritePhrases("E2.dat", {std::string(40, ' '), "tabbed\t"});
-  dir.WritePhrases("E3.dat", {"\"quoted\""});
+  dir.WritePhrases("E3.dat", {"\"quoted\"", "a\rb\nc\r\nd\n\re\r\r\nf\r"});
   {
     PhraseFiles phrases(files, 'E');
     EXPECT_TRUE(files.IsOpen(1) && files.IsOpen(2) && files.IsOpen(3));
@@ -118,6 +118,8 @@ TEST_F(PhraseStore, PhraseFilesReadTrimmedRecordsAndCloseOnEveryPath) {
     EXPECT_EQ(phrases.Read(2, 1), "");
     EXPECT_EQ(phrases.Read(2, 2), "tabbed\t");
     EXPECT_EQ(phrases.Read(3, 1), "\"quoted\"");
+    // Only a CR LF pair stays a line break; a lone CR or LF would start a line of its own.
+    EXPECT_EQ(phrases.Read(3, 2), "a b c\r\nd  e \r\nf ");
   }
   EXPECT_FALSE(files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3));
 

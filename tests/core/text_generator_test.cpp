@@ -152,6 +152,20 @@ TEST_F(TextGenerator, CountsBelowTwelveFailBeforeAnyFileIsOpened) {
   }
 }
 
+TEST_F(TextGenerator, CheckPhraseFilesFindsWhatOnlyALaterDrawWouldMeet) {
+  dir.WriteUniformSet(30);
+  UseDepartment('E', {30, 30, 30});
+  EXPECT_EQ(test::FailureNumberOf([&] { CheckPhraseFiles(state, files); }), 0);
+  // One record short: Generate fails only when a draw lands on record 30.
+  dir.Write("E3.dat", dir.Read("E3.dat").substr(0, 29 * 40));
+  EXPECT_EQ(test::FailureNumberOf([&] { CheckPhraseFiles(state, files); }),
+            err::kInputPastEndOfFile);
+  EXPECT_FALSE(AnyOpen());
+  UseDepartment('E', {30, 11, 29});
+  EXPECT_EQ(test::FailureNumberOf([&] { CheckPhraseFiles(state, files); }), err::kBadRecordNumber);
+  EXPECT_FALSE(AnyOpen());
+}
+
 TEST_F(TextGenerator, FileFailuresCloseEverythingAndTheNextRunWorks) {
   dir.WriteUniformSet(12);
   UseDepartment('P', {12, 12, 12});

@@ -19,21 +19,32 @@ expect() {
   return 1
 }
 
-# Runs the tool; leaves its exit status in $rc and its messages in $case_dir/err.
+# Runs the tool, with $options (spelling off unless a case says otherwise); leaves its exit
+# status in $rc and its messages in $case_dir/err.
 run_tool() {
-  "$tool" "$1" "$2" 2>"$case_dir/err"
+  "$tool" $options "$1" "$2" 2>"$case_dir/err"
   rc=$?
+}
+
+# The phrase NUMBER of a valid source STEM: an opening, a subject or a predicate by its column.
+phrase() {
+  case $1 in
+    *1) echo "$1 phrase $2" ;;
+    *2) echo "the $1 phrase $2" ;;
+    *) echo "will use $1 phrase $2." ;;
+  esac
 }
 
 # A fresh case directory holding a valid source set: 12 distinct phrases in each of the 15 files.
 new_case() {
+  options=--no-spelling
   case_dir=$(mktemp -d "$work/case.XXXXXX")
   src=$case_dir/src
   out=$case_dir/out
   mkdir "$src"
   local stem i
   for stem in $stems; do
-    for i in $(seq -w 1 12); do echo "$stem phrase $i"; done >"$src/$stem.txt"
+    for i in $(seq -w 1 12); do phrase "$stem" "$i"; done >"$src/$stem.txt"
   done
 }
 
@@ -61,19 +72,38 @@ expect_rejected_run() {
 test_rejects_long_phrase() {
   expect_rejected E2.txt "$(printf 'x%.0s' {1..41})" 'E2.txt:13: phrase is 41 bytes, more than 40'
 }
-test_rejects_duplicate() { expect_rejected F3.txt 'F3 phrase 03' 'F3.txt:13: duplicate of line 3'; }
+test_rejects_duplicate() { expect_rejected F3.txt 'will use F3 phrase 03.' 'F3.txt:13: duplicate of line 3'; }
+test_rejects_near_duplicate() { expect_rejected F1.txt 'F1, Phrase  03' 'F1.txt:13: near-duplicate of line 3'; }
 test_rejects_trailing_blank() { expect_rejected M1.txt 'ends in a blank ' 'M1.txt:13: starts or ends'; }
 test_rejects_leading_blank() { expect_rejected M2.txt ' starts with a blank' 'M2.txt:13: starts or ends'; }
 test_rejects_tab() { expect_rejected P2.txt 'holds\ta tab' 'P2.txt:13: holds a tab'; }
 test_rejects_unencodable() { expect_rejected T2.txt 'kanji \xe6\xbc\xa2' 'T2.txt:13: not valid UTF-8'; }
 test_rejects_invalid_utf8() { expect_rejected T3.txt 'Latin-1 caf\xe9' 'T3.txt:13: not valid UTF-8'; }
+# U+0085 is a control character, though its UTF-8 is two bytes and 0x85 a Windows-1252 letter.
+test_rejects_c1_control() { expect_rejected T1.txt 'Next line \xc2\x85' 'T1.txt:13: not valid UTF-8'; }
+test_rejects_no_break_space() { expect_rejected M1.txt 'Ends in\xc2\xa0' 'M1.txt:13: starts or ends'; }
+
+# Every combination of the columns reads as one sentence: what a program can check of that.
+test_column_rules() {
+  expect_rejected E1.txt 'lowercase opening' 'E1.txt:13: an opening starts with a capital' || return 1
+  expect_rejected F1.txt 'Going forward,' "F1.txt:13: ends with ','" || return 1
+  expect_rejected M1.txt '"Think big!"' "M1.txt:13: holds a sentence end '!'" || return 1
+  expect_rejected P2.txt 'The board' 'P2.txt:13: starts with a capital letter' || return 1
+  expect_rejected T2.txt 'the board. And more' "T2.txt:13: holds a sentence end '.'" || return 1
+  expect_rejected E3.txt 'will do it' 'E3.txt:13: a predicate ends the sentence' || return 1
+  expect_rejected F3.txt 'will act. Now!' "F3.txt:13: holds a sentence end '.' before" || return 1
+  new_case
+  printf 'will\n' >"$src/verbs.txt"
+  printf '"shall do it."\n' >>"$src/M3.txt"
+  expect_rejected_run "M3.txt:13: a predicate begins with a verb form of verbs.txt, not 'shall'"
+}
 
 # 12 to 32767 phrases a file: a text needs 12 lines, and the counts are read as 16-bit numbers.
 test_phrase_count_limits() {
   new_case
   sed -i '12d' "$src/M3.txt"
   expect_rejected_run 'M3.txt: 11 phrases, at least 12 needed' || return 1
-  echo 'M3 phrase 12' >>"$src/M3.txt"
+  phrase M3 12 >>"$src/M3.txt"
   seq 13 32767 | sed 's/^/E1 phrase /' >>"$src/E1.txt"
   run_tool "$src" "$out"
   expect "32767 phrases compile: $(cat "$case_dir/err")" test "$rc" -eq 0 || return 1
@@ -92,7 +122,7 @@ test_rejects_missing_file() {
 test_reports_every_problem() {
   new_case
   printf 'E1 phrase 01\n' >>"$src/E1.txt"
-  printf 'bad\tone\nE1 phrase 02\n' >>"$src/P3.txt"
+  printf 'bad\tone\nwill use P3 phrase 13.\n' >>"$src/P3.txt"
   sed -i '1d' "$src/T1.txt"
   expect_rejected_run 'E1.txt:13: duplicate of line 1' || return 1
   expect "P3.txt line 13 reported" grep -qF 'P3.txt:13: holds a tab' "$case_dir/err" || return 1
@@ -105,7 +135,7 @@ test_failed_run_keeps_previous_output() {
   run_tool "$src" "$out"
   expect "first run succeeds" test "$rc" -eq 0 || return 1
   cp -r "$out" "$case_dir/before"
-  echo 'E3 phrase 01' >>"$src/E3.txt"
+  phrase E3 01 >>"$src/E3.txt"
   echo 'one more' >>"$src/T3.txt"
   run_tool "$src" "$out"
   expect "second run fails" test "$rc" -eq 1 || return 1
@@ -130,8 +160,8 @@ test_writes_records_and_counts() {
   done
   expect "E1 record 1" test "$(record_hex "$out/E1.dat" 1)" = "$(padded_hex 'E1 phrase 01')" || return 1
   expect "E1 record 14" test "$(record_hex "$out/E1.dat" 14)" = "$(padded_hex 'E1 phrase 14')" || return 1
-  expect "E2 record without CR" test "$(record_hex "$out/E2.dat" 12)" = "$(padded_hex 'E2 phrase 12')" || return 1
-  expect "E3 record without BOM" test "$(record_hex "$out/E3.dat" 1)" = "$(padded_hex 'E3 phrase 01')" || return 1
+  expect "E2 record without CR" test "$(record_hex "$out/E2.dat" 12)" = "$(padded_hex "$(phrase E2 12)")" || return 1
+  expect "E3 record without BOM" test "$(record_hex "$out/E3.dat" 1)" = "$(padded_hex "$(phrase E3 01)")" || return 1
   printf '14,12,12\r\n12,12,12\r\n12,12,12\r\n12,12,12\r\n12,12,12\r\n' >"$case_dir/counts"
   expect "zintok.dat contents" cmp "$case_dir/counts" "$out/zintok.dat"
 }
@@ -140,32 +170,77 @@ test_writes_records_and_counts() {
 test_encodes_windows_1252() {
   new_case
   local long
-  long="$(printf 'x%.0s' {1..38})"
-  printf '%s\xc3\xa9\xc3\xa9\nprice in \xe2\x82\xac\n' "$long" >>"$src/P1.txt"
+  long="X$(printf 'x%.0s' {1..37})"
+  printf '%s\xc3\xa9\xc3\xa9\nPrice in \xe2\x82\xac\n' "$long" >>"$src/P1.txt"
   run_tool "$src" "$out"
   expect "exit status 0, got $rc: $(cat "$case_dir/err")" test "$rc" -eq 0 || return 1
   expect "é as 0xE9" test "$(record_hex "$out/P1.dat" 13)" = "$(padded_hex "$long\xe9\xe9")" || return 1
-  expect "€ as 0x80" test "$(record_hex "$out/P1.dat" 14)" = "$(padded_hex 'price in \x80')"
+  expect "€ as 0x80" test "$(record_hex "$out/P1.dat" 14)" = "$(padded_hex 'Price in \x80')"
 }
 
+# A dictionary of the case's own, so the result does not hang on the installed one.
+test_spelling() {
+  new_case
+  mkdir "$case_dir/dict"
+  printf 'SET UTF-8\n' >"$case_dir/dict/xx_XX.aff"
+  printf '5\nphrase\nthe\nwill\nuse\nsynergy\n' >"$case_dir/dict/xx_XX.dic"
+  options="--lang xx_XX"
+  printf 'Synergize the synergy\n' >>"$src/T1.txt"
+  DICPATH=$case_dir/dict run_tool "$src" "$out"
+  expect "exit status 1, got $rc" test "$rc" -eq 1 || return 1
+  expect "unknown word: $(cat "$case_dir/err")" grep -qxF "T1.txt:13: unknown word 'Synergize'" "$case_dir/err" || return 1
+  expect "one message" test "$(wc -l <"$case_dir/err")" -eq 1 || return 1
+  printf '# jargon\nsynergize\n' >"$src/words.txt"
+  DICPATH=$case_dir/dict run_tool "$src" "$out"
+  expect "the word list adds it: $(cat "$case_dir/err")" test "$rc" -eq 0 || return 1
+  rm -r "$out"
+  printf 'two words\n' >>"$src/words.txt"
+  DICPATH=$case_dir/dict run_tool "$src" "$out"
+  expect "a bad word list line: $(cat "$case_dir/err")" grep -qxF 'words.txt:3: not one word in UTF-8' "$case_dir/err" || return 1
+  expect "nothing written" test ! -e "$out"
+}
+
+# Without a dictionary the check says so in one line and the set compiles, unless it is required;
+# a file that is no dictionary is refused without a crash.
+test_missing_or_broken_dictionary() {
+  new_case
+  mkdir "$case_dir/dict"
+  options="--lang zz_ZZ"
+  DICPATH=$case_dir/dict run_tool "$src" "$out"
+  expect "compiles: $(cat "$case_dir/err")" test "$rc" -eq 0 || return 1
+  expect "one line: $(cat "$case_dir/err")" test "$(wc -l <"$case_dir/err")" -eq 1 || return 1
+  options="--lang zz_ZZ --require-spelling"
+  DICPATH=$case_dir/dict run_tool "$src" "$case_dir/out2"
+  expect "required: $(cat "$case_dir/err")" grep -qF 'no Hunspell dictionary for zz_ZZ' "$case_dir/err" || return 1
+  expect "status 1 and nothing written" test "$rc" -eq 1 -a ! -e "$case_dir/out2" || return 1
+  head -c 3000 /dev/urandom >"$case_dir/dict/zz_ZZ.dic"
+  printf 'SET UTF-8\n' >"$case_dir/dict/zz_ZZ.aff"
+  DICPATH=$case_dir/dict run_tool "$src" "$case_dir/out2"
+  expect "not loadable, status 1: $(cat "$case_dir/err")" test "$rc" -eq 1 || return 1
+  expect "says so" grep -qF 'cannot load the Hunspell dictionary' "$case_dir/err"
+}
+
+# The bundled set: checked with the real en_US dictionary, at least 100 phrases a file.
 test_bundled_set_compiles() {
   case_dir=$(mktemp -d "$work/case.XXXXXX")
+  options="--require-spelling --lang en_US"
   run_tool "$bundled" "$case_dir/out"
   expect "exit status 0, got $rc: $(cat "$case_dir/err")" test "$rc" -eq 0 || return 1
   local counts
   counts=$(tr -d '\r' <"$case_dir/out/zintok.dat" | tr ',\n' '  ')
   for count in $counts; do
-    expect "at least 30 phrases per file: $counts" test "$count" -ge 30 || return 1
+    expect "at least 100 phrases per file: $counts" test "$count" -ge 100 || return 1
   done
 }
 
 passed=0
 failed=0
-for check in test_rejects_long_phrase test_rejects_duplicate test_rejects_trailing_blank \
-  test_rejects_leading_blank test_rejects_tab test_rejects_unencodable test_rejects_invalid_utf8 \
+for check in test_rejects_long_phrase test_rejects_duplicate test_rejects_near_duplicate \
+  test_rejects_trailing_blank test_rejects_leading_blank test_rejects_tab test_rejects_unencodable \
+  test_rejects_invalid_utf8 test_rejects_c1_control test_rejects_no_break_space test_column_rules \
   test_phrase_count_limits test_rejects_missing_file test_reports_every_problem \
   test_failed_run_keeps_previous_output test_writes_records_and_counts test_encodes_windows_1252 \
-  test_bundled_set_compiles; do
+  test_spelling test_missing_or_broken_dictionary test_bundled_set_compiles; do
   if "$check"; then
     passed=$((passed + 1))
   else

@@ -1,9 +1,12 @@
 // Printing from the real window's Print button to the default printer of a real CUPS server.
 // print_cups_e2e runs inside with_cups.sh, which provides the server, a default queue that keeps
-// its job files, ZR_CUPS_SPOOL naming the folder they are kept in and ZR_CUPS_LOG the server's log.
-// print_no_printer runs the NoPrinter cases against a server socket that does not exist.
+// its job files, ZR_CUPS_SPOOL naming the folder they are kept in, ZR_CUPS_LOG the server's log
+// and ZR_CUPS_PID its process. print_no_printer runs the NoPrinter cases against a server socket
+// that does not exist; print_cups_lost and print_cups_unsent run the cases that take the queue or
+// the server away, or need a server that refuses large documents.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QDate>
 #include <QDateTime>
@@ -135,6 +138,13 @@ std::set<int> NewIds(const std::set<int>& after, const std::set<int>& before) {
 const QString kBody = QStringLiteral(
     "We must incentivize our mission-critical deliverables.\n"
     "Going forward, the team will leverage holistic synergies.\n");
+const QString kUnknown = QStringLiteral("Unknown VB error.");
+
+// Runs an administration command that must succeed, such as cupsreject or lpadmin.
+void Admin(const QString& program, const QStringList& arguments) {
+  const test::ToolRun run = RunTool(program, arguments);
+  ASSERT_EQ(run.exitCode, 0) << program.toStdString() << ": " << run.err.toStdString();
+}
 
 TEST_F(CupsServer, PrintSendsOneJobWithTheBodyAndTheDateLine) {
   const std::set<int> before = CompletedJobsOnceIdle();
@@ -172,12 +182,93 @@ TEST_F(CupsServer, EveryPrintIsItsOwnJob) {
   }
 }
 
+struct QueueRow {
+  std::string tag;
+  QString stop;     // the command that puts the queue into the state
+  QString restore;  // the command that undoes it
+  bool kept;        // whether the server takes the job (to print once the queue is restored)
+};
+using test::PrintTo;
+
+class QueueState : public CupsServer, public testing::WithParamInterface<QueueRow> {};
+
+// The server's answer decides: a job it refuses is an error in the window and leaves no job
+// behind; a job it takes is printed, even if only once the queue runs again.
+TEST_P(QueueState, PrintSucceedsExactlyWhenTheServerTakesTheJob) {
+  const QueueRow& row = GetParam();
+  const QString queue = QStringLiteral("ZeziruPDF");
+  const std::set<int> done = CompletedJobsOnceIdle();
+  const std::set<int> before = JobIds(QStringLiteral("all"));
+  Admin(row.stop, {queue});
+  const QString shown = PrintingWindow().Print(kBody);
+  const std::set<int> added = NewIds(JobIds(QStringLiteral("all")), before);
+  const std::set<int> waiting = NewIds(JobIds(QStringLiteral("not-completed")), before);
+  Admin(row.restore, {queue});
+
+  if (!row.kept) {
+    EXPECT_EQ(shown, kUnknown);
+    EXPECT_TRUE(added.empty());
+    return;
+  }
+  EXPECT_EQ(shown, kBody);
+  ASSERT_EQ(added.size(), 1u);
+  EXPECT_EQ(waiting, added) << "the stopped queue holds the job";
+  EXPECT_EQ(NewIds(CompletedJobsOnceIdle(), done), added);
+  EXPECT_TRUE(Printed(*added.begin()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Queues, QueueState,
+                         testing::Values(QueueRow{"Rejecting", QStringLiteral("cupsreject"),
+                                                  QStringLiteral("cupsaccept"), false},
+                                         QueueRow{"StoppedButAccepting",
+                                                  QStringLiteral("cupsdisable"),
+                                                  QStringLiteral("cupsenable"), true}),
+                         test::RowTag{});
+
+// In print_cups_lost the queue, then the whole server, go away while the window is open.
+class LostPrinter : public CupsServer {};
+
+TEST_F(LostPrinter, PrintFailsOnceTheQueueOrTheServerIsGone) {
+  PrintingWindow window;
+  ASSERT_EQ(window.Print(kBody), kBody);
+  Admin(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("ZeziruPDF")});
+  EXPECT_EQ(window.Print(kBody), kUnknown);
+
+  const int server = qEnvironmentVariableIntValue("ZR_CUPS_PID");
+  ASSERT_GT(server, 0) << "ZR_CUPS_PID is not set: run this under with_cups.sh";
+  ASSERT_EQ(kill(server, SIGTERM), 0);
+  QDeadlineTimer deadline(std::chrono::seconds(30));
+  while (RunTool(QStringLiteral("lpstat"), {QStringLiteral("-r")})
+             .out.contains(QStringLiteral("is running"))) {
+    ASSERT_FALSE(deadline.hasExpired()) << "the server did not stop";
+    QThread::msleep(100);
+  }
+  EXPECT_EQ(window.Print(kBody), kUnknown);
+}
+
+// In print_cups_unsent the server refuses any request over 64 KiB: it creates the job, then
+// refuses the document.
+class UnsentDocument : public CupsServer {};
+
+TEST_F(UnsentDocument, FailsAndLeavesNoJobQueued) {
+  QString body;
+  for (int i = 1; i <= 2000; ++i)
+    body += QStringLiteral("Line %1 of a document too large for this server\n").arg(i);
+  const std::set<int> before = JobIds(QStringLiteral("all"));
+  EXPECT_EQ(PrintingWindow().Print(body), kUnknown);
+  const std::set<int> added = NewIds(JobIds(QStringLiteral("all")), before);
+  ASSERT_EQ(added.size(), 1u) << "the server created the job";
+  EXPECT_TRUE(NewIds(JobIds(QStringLiteral("not-completed")), before).empty())
+      << "the job was cancelled";
+  EXPECT_FALSE(Printed(*added.begin()));
+}
+
 // In print_cups_late_default the server has no default printer until the test chooses one.
 class LateDefault : public CupsServer {};
 
 TEST_F(LateDefault, PrintUsesADefaultPrinterChosenAfterStart) {
   PrintingWindow window;
-  EXPECT_EQ(window.Print(kBody), QStringLiteral("Unknown VB error."));
+  EXPECT_EQ(window.Print(kBody), kUnknown);
   const test::ToolRun choose =
       RunTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("ZeziruPDF")});
   ASSERT_EQ(choose.exitCode, 0) << choose.err.toStdString();
@@ -205,7 +296,7 @@ TEST(NoPrinter, PrintShowsTheDefaultMessage) {
   const QString server = qEnvironmentVariable("CUPS_SERVER");
   ASSERT_TRUE(server.startsWith(QLatin1Char('/')) && !QFileInfo::exists(server))
       << "CUPS_SERVER must name a server socket that does not exist";
-  EXPECT_EQ(PrintingWindow().Print(kBody), QStringLiteral("Unknown VB error."));
+  EXPECT_EQ(PrintingWindow().Print(kBody), kUnknown);
   // The printer seam itself fails with the printer error number, every time it is asked.
   const auto printer = QtPrinter::ForDefaultPrinter();
   EXPECT_EQ(FailureNumberOf([&] { PrintWithDateLine(kBody, *printer, kClock); }),

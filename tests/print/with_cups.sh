@@ -6,7 +6,9 @@
 #   CUPS_SERVER     the scheduler's socket
 #   ZR_CUPS_SPOOL   the folder where the job documents (d<job>-001) are kept
 #   ZR_CUPS_LOG     the scheduler's log, which tells how each job ended
-# With ZR_CUPS_NO_DEFAULT set, the queue is not made the default printer.
+#   ZR_CUPS_PID     the scheduler's process id, for a test that stops it
+# With ZR_CUPS_NO_DEFAULT set, the queue is not made the default printer. With ZR_CUPS_BODY_LIMIT
+# set, the scheduler refuses any request (a job's document included) larger than that many bytes.
 # Exits with the command's status, or 2 when the scheduler cannot be set up.
 set -euo pipefail
 # cupsd, lpadmin and lpinfo live in sbin, which a non-login PATH may lack.
@@ -68,6 +70,7 @@ LogLevel info
 PreserveJobFiles Yes
 PreserveJobHistory Yes
 MaxJobs 0
+LimitRequestBody ${ZR_CUPS_BODY_LIMIT:-0}
 <Location />
   Order allow,deny
   Allow all
@@ -122,6 +125,7 @@ lpstat -t >&2 || true
 
 export ZR_CUPS_SPOOL=$work/spool
 export ZR_CUPS_LOG=$work/log/error_log
+export ZR_CUPS_PID=$cupsd_pid
 status=0
 "$@" || status=$?
 lpstat -W all -o >&2 || true

@@ -21,7 +21,20 @@ struct NumbersRow {
   const char* bytes;
   std::array<std::int16_t, 3> expected;
   int failure;  // 0 when the read succeeds
+  // What the failure says after the file's name; the start-up report and the text command show it.
+  const char* message = nullptr;
 };
+
+// The description of the failure a call ends with.
+template <typename Call>
+std::string DescriptionOf(Call&& call) {
+  try {
+    call();
+  } catch (const Failure& failure) {
+    return failure.what();
+  }
+  return "no failure";
+}
 
 class NumberInput : public testing::TestWithParam<NumbersRow> {};
 
@@ -36,37 +49,61 @@ TEST_P(NumberInput, ReadsThreeNumbersOrFailsWithTheRightNumber) {
   if (row.failure == 0) {
     EXPECT_EQ(got, row.expected);
   }
+  if (row.message != nullptr) {
+    files.Close(1);
+    files.OpenInput(1, "n.dat");
+    EXPECT_EQ(DescriptionOf([&] { files.ReadNumbers(1, got); }),
+              files.PathOf("n.dat") + row.message);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, NumberInput,
-    testing::Values(NumbersRow{"Commas", "30,31,32", {30, 31, 32}, 0},
-                    NumbersRow{"LineEnds", "30\n31\n32\n", {30, 31, 32}, 0},
-                    NumbersRow{"CrLf", "30\r\n31\r\n32\r\n", {30, 31, 32}, 0},
-                    NumbersRow{"CrOnly", "30\r31\r32\r", {30, 31, 32}, 0},
-                    NumbersRow{"BlanksAroundNumbers", "  30 ,\t31\t, 32  \r\n", {30, 31, 32}, 0},
-                    NumbersRow{"BlankLinesBetween", "30,31\r\n\r\n\n32", {30, 31, 32}, 0},
-                    NumbersRow{"CommaBeforeLineEnd", "30,31,\r\n32", {30, 31, 32}, 0},
-                    NumbersRow{"Signs", "-32768,+32767,-0", {-32768, 32767, 0}, 0},
-                    NumbersRow{"LeadingZeros", "0000000000000000000012,7,8", {12, 7, 8}, 0},
-                    NumbersRow{"ByteOrderMarkSkipped",
-                               "\xEF\xBB\xBF"
-                               "1,2,3",
-                               {1, 2, 3},
-                               0},
-                    NumbersRow{"FieldsAfterTheThirdNotRead", "1,2,3,junk", {1, 2, 3}, 0},
-                    NumbersRow{"Empty", "", {}, err::kInputPastEndOfFile},
-                    NumbersRow{"OnlyBlanks", "  \r\n \n", {}, err::kInputPastEndOfFile},
-                    NumbersRow{"TwoNumbers", "1,2", {}, err::kInputPastEndOfFile},
-                    NumbersRow{"AboveRange", "1,32768,3", {}, err::kOverflow},
-                    NumbersRow{"BelowRange", "-32769,1,1", {}, err::kOverflow},
-                    NumbersRow{"FarAboveRange", "40000,1,1", {}, err::kOverflow},
-                    NumbersRow{"Text", "1,two,3", {}, err::kInvalidFileFormat},
-                    NumbersRow{"Fraction", "1,2.5,3", {}, err::kInvalidFileFormat},
-                    NumbersRow{"EmptyField", "1,,3", {}, err::kInvalidFileFormat},
-                    NumbersRow{"SignAlone", "1,-,3", {}, err::kInvalidFileFormat},
-                    NumbersRow{"TwoNumbersInOneField", "1,2 3,4", {}, err::kInvalidFileFormat},
-                    NumbersRow{"BinaryGarbage", "\x01\xFF\x00", {}, err::kInvalidFileFormat}),
+    testing::Values(
+        NumbersRow{"Commas", "30,31,32", {30, 31, 32}, 0},
+        NumbersRow{"LineEnds", "30\n31\n32\n", {30, 31, 32}, 0},
+        NumbersRow{"CrLf", "30\r\n31\r\n32\r\n", {30, 31, 32}, 0},
+        NumbersRow{"CrOnly", "30\r31\r32\r", {30, 31, 32}, 0},
+        NumbersRow{"BlanksAroundNumbers", "  30 ,\t31\t, 32  \r\n", {30, 31, 32}, 0},
+        NumbersRow{"BlankLinesBetween", "30,31\r\n\r\n\n32", {30, 31, 32}, 0},
+        NumbersRow{"CommaBeforeLineEnd", "30,31,\r\n32", {30, 31, 32}, 0},
+        NumbersRow{"Signs", "-32768,+32767,-0", {-32768, 32767, 0}, 0},
+        NumbersRow{"LeadingZeros", "0000000000000000000012,7,8", {12, 7, 8}, 0},
+        NumbersRow{"ByteOrderMarkSkipped",
+                   "\xEF\xBB\xBF"
+                   "1,2,3",
+                   {1, 2, 3},
+                   0},
+        NumbersRow{"FieldsAfterTheThirdNotRead", "1,2,3,junk", {1, 2, 3}, 0},
+        NumbersRow{"Empty", "", {}, err::kInputPastEndOfFile},
+        NumbersRow{"OnlyBlanks", "  \r\n \n", {}, err::kInputPastEndOfFile},
+        NumbersRow{
+            "TwoNumbers", "1,2", {}, err::kInputPastEndOfFile, ": the file ends after 2 numbers"},
+        NumbersRow{"AboveRange", "1,32768,3", {}, err::kOverflow},
+        NumbersRow{"BelowRange", "-32769,1,1", {}, err::kOverflow},
+        NumbersRow{"FarAboveRange",
+                   "1\r\n\n2\r40000",
+                   {},
+                   err::kOverflow,
+                   ": line 4: 40000 does not fit in 16 bits"},
+        NumbersRow{"Text", "1,two,3", {}, err::kInvalidFileFormat},
+        NumbersRow{"Fraction",
+                   "1,2.5,3",
+                   {},
+                   err::kInvalidFileFormat,
+                   ": line 1: '2.5' is not a whole number"},
+        NumbersRow{"EmptyField",
+                   "1,,3",
+                   {},
+                   err::kInvalidFileFormat,
+                   ": line 1: an empty field is not a whole number"},
+        NumbersRow{"SignAlone", "1,-,3", {}, err::kInvalidFileFormat},
+        NumbersRow{"TwoNumbersInOneField",
+                   "1,2 3,4",
+                   {},
+                   err::kInvalidFileFormat,
+                   ": line 1: '2 3' is not a whole number"},
+        NumbersRow{"BinaryGarbage", "\x01\xFF\x00", {}, err::kInvalidFileFormat}),
     test::RowTag{});
 
 TEST(NumberInput, AMillionDigitFieldFailsWithOverflowWithoutReadingItAll) {
@@ -75,7 +112,9 @@ TEST(NumberInput, AMillionDigitFieldFailsWithOverflowWithoutReadingItAll) {
   FileTable files(dir.path());
   files.OpenInput(1, "n.dat");
   std::array<std::int16_t, 1> got{};
-  EXPECT_EQ(FailureNumberOf([&] { files.ReadNumbers(1, got); }), err::kOverflow);
+  EXPECT_EQ(
+      DescriptionOf([&] { files.ReadNumbers(1, got); }),
+      files.PathOf("n.dat") + ": line 1: " + std::string(24, '9') + "... does not fit in 16 bits");
 }
 
 TEST(NumberInput, ContinuesWhereThePreviousReadStopped) {
@@ -142,7 +181,11 @@ TEST(FileNumbers, OnlyRegularFilesOpen) {
   EXPECT_EQ(FailureNumberOf([&] { files.OpenRecords(1, "fifo.dat", 40); }),
             err::kPathFileAccessError);
   EXPECT_EQ(FailureNumberOf([&] { files.OpenInput(1, "dangling.dat"); }), err::kFileNotFound);
+  EXPECT_EQ(DescriptionOf([&] { files.OpenInput(1, "fifo.dat"); }),
+            (dir.path() / "fifo.dat").string() + ": not a regular file but a FIFO");
   EXPECT_FALSE(files.IsOpen(1));
+  // In the working directory a name is shown bare.
+  EXPECT_EQ(FileTable(".").PathOf("zintok.dat"), "zintok.dat");
 }
 
 TEST(RecordReads, ReadTheRecordAtItsOffset) {

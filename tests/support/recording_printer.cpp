@@ -15,6 +15,8 @@ QString Escaped(QString item) {
 }  // namespace
 
 void RecordingPrinter::Record(const QString& event) {
+  if (onCall)
+    onCall();
   const bool fail = (!failOn.isEmpty() && event.startsWith(failOn)) ||
                     (failAtCall >= 0 && calls.size() == static_cast<std::size_t>(failAtCall));
   calls.push_back(fail ? event + kFailedMark : event);

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "print/printer.h"
@@ -40,6 +41,8 @@ class RecordingPrinter final : public Printer {
   // The call with this zero-based index fails (negative: none).
   int failAtCall = -1;
   int failNumber = err::kPrinterError;
+  // Runs at the start of every call, to look at the rest of the program while it prints.
+  std::function<void()> onCall;
 
  private:
   void Record(const QString& event);

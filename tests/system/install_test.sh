@@ -33,6 +33,14 @@ entry="$dest/share/applications/$id.desktop"
 metainfo="$dest/share/metainfo/$id.metainfo.xml"
 check "the program is installed" test -x "$dest/bin/zeziru-ridaz"
 check "the phrase compiler is installed" test -x "$dest/bin/zeziru-ridaz-phrasec"
+check "the text command is installed" test -x "$dest/bin/zeziru-ridaz-text"
+if [ "${ZR_INSTALL_BASH_COMPLETION:-ON}" = ON ]; then
+  check "the text command's bash completion is installed where bash-completion looks" \
+    grep -q "complete -F _zeziru_ridaz_text zeziru-ridaz-text" \
+    "$dest/share/bash-completion/completions/zeziru-ridaz-text"
+fi
+check "the metainfo provides the text command" \
+  grep -q "<binary>zeziru-ridaz-text</binary>" "$metainfo"
 check "the phrase set is installed" test "$(ls "$dest/share/zeziru-ridaz" | wc -l)" = 16
 check "the desktop entry starts the program found on PATH" grep -qx "Exec=zeziru-ridaz" "$entry"
 check "the desktop entry starts it in the phrase set" \
@@ -49,7 +57,7 @@ for size in 16 22 24 32 48 64 128 256 512; do
     png_is_square "$dest/share/icons/hicolor/${size}x$size/apps/$id.png" "$size"
 done
 check "the scalable icon" grep -q "<svg" "$dest/share/icons/hicolor/scalable/apps/$id.svg"
-for page in zeziru-ridaz zeziru-ridaz-phrasec; do
+for page in zeziru-ridaz zeziru-ridaz-phrasec zeziru-ridaz-text; do
   check "man page $page renders without a warning" \
     silent groff -man -ww -z -Tutf8 "$dest/share/man/man1/$page.1"
 done
@@ -62,4 +70,7 @@ check "the desktop entry follows the install-time prefix" \
   grep -qx "Path=$moved/share/zeziru-ridaz" "$work/moved$moved/share/applications/$id.desktop"
 check "the phrase set is under the install-time prefix" \
   test -s "$work/moved$moved/share/zeziru-ridaz/zintok.dat"
+twelve_lines() { [ "$(cd "$work" && "$1" --seed 1 | wc -l)" = 12 ]; }
+check "the text command finds the set under the install-time prefix" \
+  twelve_lines "$work/moved$moved/bin/zeziru-ridaz-text"
 finish

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the real program where a window may not be possible: no display at all, a Wayland-only
-# session (a headless weston), and that session with the Wayland platform plugin hidden.
+# Starts the real program where a window may not be possible: no display at all (also with
+# standard error a pipe nobody reads), an X display of 8-bit colour, a Wayland-only session (a
+# headless weston), and that session with the Wayland platform plugin hidden.
 # Usage: platform_test.sh PROGRAM PHRASE_SET_DIR. Exits 77 (skipped) when weston cannot start.
 set -u
 program=$(realpath "$1")
@@ -28,6 +29,25 @@ run 20
 one_line_and_status_1 "no display" "^zeziru-ridaz: cannot open a window: no display"
 run 20 DISPLAY=:97
 one_line_and_status_1 "a display that does not answer" "cannot open a window: .*display :97"
+
+# The reader of standard error gone before the report is written: the write fails, the status
+# stays. Descriptor 4 writes into a FIFO whose only reader, descriptor 3, is closed.
+mkfifo "$work/gone"
+status=0
+(exec 3<>"$work/gone" 4>"$work/gone" 3>&-; cd "$phrases" && exec env -u DISPLAY -u WAYLAND_DISPLAY \
+  -u QT_QPA_PLATFORM timeout 20 "$program" 2>&4 4>&-) >/dev/null || status=$?
+check "no display, standard error a closed pipe: exit status 1, not SIGPIPE (got $status)" \
+  test "$status" = 1
+
+# Qt paints nothing on fewer than 15 bits a pixel.
+Xvfb -displayfd 3 -screen 0 640x480x8 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+if wait_for 20 test -s "$work/display"; then
+  run 20 DISPLAY=":$(head -n1 "$work/display")"
+  one_line_and_status_1 "an 8-bit display" "cannot open a window: the screen has 8-bit colour"
+else
+  check "Xvfb starts at 8 bits a pixel: $(cat "$work/xvfb.log")" false
+fi
 
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -101,6 +101,21 @@ frame_is_centred() {  # the window manager's frame around $1 stands in the middl
   [ "$fh" -gt 416 ] && [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ]
 }
 
+# A launcher that closed its end of standard error: Qt's warning about XDG_RUNTIME_DIR, the first
+# thing written there, must not end the program. Descriptor 4 writes into a FIFO whose only
+# reader, descriptor 3, is closed.
+keeps_running_when_standard_error_is_gone() {
+  mkfifo "$work/gone"
+  (exec 3<>"$work/gone" 4>"$work/gone" 3>&-; cd "$phrases" &&
+    exec env -u XDG_RUNTIME_DIR "$program" 2>&4 4>&-) >/dev/null &
+  program_pid=$!
+  pids+=("$program_pid")
+  window=$(find_window)
+  check "with standard error a closed pipe, the main window appears" test -n "$window"
+  check "with standard error a closed pipe, the program keeps running" kill -0 "$program_pid"
+  stop_program
+}
+
 centres_its_frame_under_a_window_manager() {
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
   local wm=$!
@@ -176,6 +191,7 @@ answers_a_screen_reader() {
 
 opens_centred_window_on_bundled_set
 reports_missing_counts_file_and_exits_1
+keeps_running_when_standard_error_is_gone
 centres_its_frame_under_a_window_manager
 captions_stay_readable_under_a_dark_theme
 stays_whole_when_scaled

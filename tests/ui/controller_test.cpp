@@ -186,6 +186,21 @@ TEST_F(Handlers, APrinterFailureShowsTheDefaultMessageAndPrintAgainPrintsIt) {
   EXPECT_EQ(printer.printed.back().front(), "Printed on ");
 }
 
+TEST_F(Handlers, PrintShowsTheBusyPointerWhileItRunsAndNotAfterEvenAFailure) {
+  ClickGenerate();
+  std::vector<bool> busy;
+  printer.onCall = [&] {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    busy.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
+  };
+  ClickPrint();
+  printer.failOn = "enddoc";
+  ClickPrint();
+  EXPECT_EQ(Text(), kUnknown);
+  EXPECT_EQ(busy, std::vector<bool>(printer.callCount(), true));
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(Handlers, AFailureNumberBeyond16BitsShowsTheDefaultMessage) {
   printer.failOn = "font";
   printer.failNumber = 65536 + err::kOverflow;  // truncated, it would read as an overflow

@@ -1,0 +1,83 @@
+#include "data/phrase_rules.h"
+
+#include <algorithm>
+
+namespace zr::phrasec {
+
+namespace {
+
+constexpr std::string_view kSentenceEnds = ".!?";
+
+bool IsAsciiUpper(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+bool IsAsciiLower(char c) {
+  return c >= 'a' && c <= 'z';
+}
+
+std::string Quoted(char c) {
+  return std::string("'") + c + "'";
+}
+
+}  // namespace
+
+std::vector<std::string> ColumnProblems(std::string_view phrase, int column,
+                                        const std::vector<std::string>& verbs) {
+  std::vector<std::string> problems;
+  // Quotes at the boundaries belong to the quotation that runs across the line, not to the words.
+  std::string_view body = phrase;
+  if (body.starts_with('"'))
+    body.remove_prefix(1);
+  if (body.ends_with('"'))
+    body.remove_suffix(1);
+  if (body.empty())
+    return problems;
+
+  if (column == 1 && IsAsciiLower(body.front()))
+    problems.emplace_back("an opening starts with a capital letter");
+  if (column > 1 && IsAsciiUpper(body.front()))
+    problems.emplace_back("starts with a capital letter; only an opening (column 1) does");
+  if (phrase.find("  ") != std::string_view::npos)
+    problems.emplace_back("holds two blanks in a row");
+
+  if (column < 3) {
+    const auto end = body.find_first_of(kSentenceEnds);
+    if (end != std::string_view::npos)
+      problems.push_back("holds a sentence end " + Quoted(body[end]) +
+                         "; only a predicate (column 3) ends the sentence");
+    if (std::string_view(",;:").find(body.back()) != std::string_view::npos)
+      problems.push_back("ends with " + Quoted(body.back()) +
+                         (column == 1 ? "; the line puts \", \" after an opening"
+                                      : "; a predicate follows the subject"));
+    return problems;
+  }
+
+  const auto lastWordChar = body.find_last_not_of(kSentenceEnds);
+  if (lastWordChar == body.size() - 1) {
+    problems.emplace_back("a predicate ends the sentence with '.', '!' or '?'");
+  } else if (body.find_first_of(kSentenceEnds) <= lastWordChar) {
+    problems.push_back("holds a sentence end " + Quoted(body[body.find_first_of(kSentenceEnds)]) +
+                       " before its end");
+  }
+  if (!verbs.empty()) {
+    const std::string_view first = body.substr(0, body.find(' '));
+    if (std::find(verbs.begin(), verbs.end(), first) == verbs.end())
+      problems.push_back("a predicate begins with a verb form of verbs.txt, not '" +
+                         std::string(first) + "'");
+  }
+  return problems;
+}
+
+std::string NearDuplicateKey(std::string_view phrase) {
+  std::string key;
+  for (const char c : phrase) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (IsAsciiUpper(c))
+      key += static_cast<char>(c - 'A' + 'a');
+    else if (IsAsciiLower(c) || (c >= '0' && c <= '9') || byte >= 0x80)
+      key += c;
+  }
+  return key;
+}
+
+}  // namespace zr::phrasec

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zr::phrasec {
+
+// What a program can check of "opening, subject predicate": the problems of one phrase of that
+// column (1 to 3), each as a message. `verbs` are the forms a predicate may begin with; when the
+// set declares none, the first word of a predicate is not checked.
+std::vector<std::string> ColumnProblems(std::string_view phrase, int column,
+                                        const std::vector<std::string>& verbs);
+
+// Equal for phrases that differ only in case, punctuation or spacing.
+std::string NearDuplicateKey(std::string_view phrase);
+
+}  // namespace zr::phrasec

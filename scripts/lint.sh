@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The project's own checks, each of which must find nothing: clang-tidy over every C++ file of the
+# build (.clang-tidy says which checks), clazy's level 0 and 1 checks over the files that use Qt,
+# and reuse lint for the licence of every file.
+# Usage: scripts/lint.sh [BUILD_DIR]   (a configured build; default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+build=${1:-build}
+bash scripts/deps.sh
+[ -f "$build/compile_commands.json" ] || cmake --preset default
+# Generated headers (moc, the phrase set) must exist before the analysers read the sources.
+cmake --build "$build" -j2
+
+echo "== reuse lint"
+reuse lint
+
+echo "== clang-tidy"
+run-clang-tidy -p "$build" -quiet -j 2 \
+  "^$top/(runtime|core|data|ui|print|cli|tests|bench)/.*\.cpp$" >"$build/clang-tidy.log" 2>&1 || {
+  grep -E 'warning:|error:' -A3 "$build/clang-tidy.log" >&2 || cat "$build/clang-tidy.log" >&2
+  echo "clang-tidy found the problems above" >&2
+  exit 1
+}
+echo "clang-tidy: no finding"
+
+echo "== clazy (level 0 and 1)"
+mapfile -t qt_files < <(grep -lE '^#include <Q' {ui,print,cli,tests,bench}/*.cpp {tests,bench}/*/*.cpp 2>/dev/null | sort -u)
+printf '%s\n' "${qt_files[@]}" |
+  xargs -P 2 -I{} clazy-standalone -checks=level0,level1 -ignore-dirs='^/usr/' -p "$build/compile_commands.json" {} \
+    >"$build/clazy.log" 2>&1 || true
+if grep -E 'warning:|error:' "$build/clazy.log" >&2; then
+  echo "clazy found the problems above" >&2
+  exit 1
+fi
+echo "clazy: no finding in ${#qt_files[@]} files"
