@@ -153,15 +153,17 @@ void BM_PrintClick(benchmark::State& state) {
   zr::Form1 form(shared, {files, random, clock, *printer});
   form.Load();
   form.show();
+  auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+  auto* command1 = form.findChild<QPushButton*>(QStringLiteral("Command1"));
   const QString text = LongText(static_cast<std::size_t>(state.range(0)) << 20);
   for (auto _ : state) {
     state.PauseTiming();
-    form.Text1->setPlainText(text);
+    text1->setPlainText(text);
     QApplication::processEvents();
     state.ResumeTiming();
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QTest::mouseClick(command1, Qt::LeftButton);
   }
-  if (form.Text1->toPlainText().size() != text.size())
+  if (text1->toPlainText().size() != text.size())
     state.SkipWithError("the print failed");
   state.counters["pdf_MB"] = static_cast<double>(QFileInfo(pdf).size()) / (1 << 20);
 }

@@ -187,16 +187,15 @@ TEST_F(Handlers, APrinterFailureShowsTheDefaultMessageAndPrintAgainPrintsIt) {
 }
 
 TEST_F(Handlers, PrintShowsTheBusyPointerWhileItRunsAndNotAfterEvenAFailure) {
-  ClickGenerate();
+  const QString text = Shown(controller.Generate());
   std::vector<bool> busy;
   printer.onCall = [&] {
     const QCursor* cursor = QGuiApplication::overrideCursor();
     busy.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
   };
-  ClickPrint();
+  controller.Print(text);
   printer.failOn = "enddoc";
-  ClickPrint();
-  EXPECT_EQ(Text(), kUnknown);
+  EXPECT_EQ(Shown(controller.Print(text)), kUnknown);
   EXPECT_EQ(busy, std::vector<bool>(printer.callCount(), true));
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
