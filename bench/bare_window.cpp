@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // The least a Qt window of the program's size costs to start: the baseline the program's start-up
 // time and memory are compared against. Same toolkit, same size, nothing inside.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // Cost of one text: the generator against the bare system calls it cannot avoid, and against
 // phrase files of very different sizes.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // The whole-process floor for `zeziru-ridaz-text --texts N`: per text the same three opens, 36
 // record reads and three closes, the records written out in 64 KiB blocks, and nothing else.
 // Usage: zr_io_floor_process PHRASE_SET TEXTS > /dev/null

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Start-up of the real program against a Qt window of the same size that shows one text label (and
 # an empty one), on a private Xvfb: process start to first fully painted window, and peak resident
 # memory half a second later.

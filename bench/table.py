@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 """table.py RESULTS.json: the goal table of BENCHMARKS.md from a zr_bench JSON run.
 
 Uses the median CPU time of each benchmark (the run needs --benchmark_repetitions); CPU time

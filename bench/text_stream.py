@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 """text_stream.py BUILD_DIR [TEXTS] [RUNS]: the text command as a whole process.
 
 Runs `zeziru-ridaz-text --seed 1 --texts TEXTS` into /dev/null and the floor process

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // The text command's streaming loop, per text, against BM_IoFloor (generate_bench.cpp): the same
 // opens and reads with nothing else.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // zr_variety PHRASE_DIR [TEXTS]: how fresh the texts of a phrase set stay, per department.
 //
 // Over TEXTS texts (default 1000) from one seeded run: the share of lines never seen before in the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // zr_wait_window [--settle MS] TITLE PROGRAM [ARGS...]
 //
 // Starts PROGRAM and reports how long it took until its top-level window titled TITLE was first

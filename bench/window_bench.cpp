@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // What the user waits for after a click on Generate: the handler, the new text and the paint that
 // shows it, in the real window over the bundled phrase set. And what a click on Print costs when
 // the box holds megabytes of text.

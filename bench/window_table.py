@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 """window_table.py RESULTS.json WINDOW.json STARTUP.json: the window and start-up goal tables of
 BENCHMARKS.md.
 

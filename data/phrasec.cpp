@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // zeziru-ridaz-phrasec [OPTION]... SOURCE_DIR OUTPUT_DIR
 //
 // Turns the editable phrase sources (UTF-8 text, one phrase a line) into the files the program

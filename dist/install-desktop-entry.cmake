@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Runs at install time: the desktop entry starts the program in the installed phrase set, so its
 # Path must follow the prefix given to `cmake --install --prefix`, not the one configured.
 # Set before this script: ZR_DESKTOP_ENTRY_IN, ZR_DESKTOP_ENTRY_WORK_DIR, ZR_INSTALL_DATADIR.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // Fuzzes the counts file: the input bytes are zintok.dat. Checks that reading it either fails with
 // a zr::Failure and leaves the state alone, or sets exactly the numbers in the file, and that the
 // file is closed on every path.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // Fuzzes text generation over arbitrary phrase files. Input: three little-endian 16-bit counts,
 // then the bytes of E1.dat, E2.dat and E3.dat (the rest split in three equal parts, the last one
 // taking the remainder).

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # make_seeds.sh PHRASE_DIR [CORPUS_DIR]
 # Rebuilds the committed seed corpora from a compiled phrase set (zintok.dat, E1.dat..E3.dat),
 # e.g. build-fuzz/phrases. Run by hand when the bundled set changes; nothing runs it on its own.

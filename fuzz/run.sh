@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # run.sh TARGET SECONDS [extra libFuzzer options...]
 # Runs an already built fuzz target (build-fuzz/fuzz/TARGET, or $ZR_FUZZ_BUILD_DIR/fuzz/TARGET) on
 # a scratch copy of its seed corpus in /tmp. Builds nothing and never writes into the repository:

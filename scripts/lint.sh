@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # The project's own checks, each of which must find nothing: clang-tidy over every C++ file of the
 # build (.clang-tidy says which checks), clazy's level 0 and 1 checks over the files that use Qt,
 # and reuse lint for the licence of every file.

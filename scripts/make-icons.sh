@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Renders the hicolor PNG icons from the one SVG source. The PNGs are committed, so the package
 # build needs no SVG renderer; run this again after changing the SVG.
 # Needs librsvg2-bin (rsvg-convert).

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian package and checks it with lintian. Installs the packaging tools and the build
 # dependencies when missing. The build runs in a copy of the tree under a temporary folder, so
 # nothing is written next to the clone; the .deb, its -dbgsym package, the .buildinfo and the

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian package twice under reprotest, the second time with the build environment
 # varied, and fails on any difference between the two .deb files. The tests stay off (nocheck):
 # they do not change what is packaged. What is varied is listed in the README.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Builds the program and opens it on the bundled phrase set.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Remakes doc/screenshot.png: the real program on a private Xvfb server under openbox, after one
 # Generate click on the bundled phrase set. Run it after any change of the layout.
 # Usage: scripts/screenshot.sh [BUILD_DIR]   (default: build; built here when missing)

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Sourced: copy_source_tree DEST copies what git would commit from here (without the build folders
 # and other ignored files) into DEST.
 copy_source_tree() {

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Builds everything and runs every test: a short fuzzing run of each target, the whole suite
 # under AddressSanitizer and UndefinedBehaviorSanitizer, then the whole suite in the normal build.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # The text command as a user runs it: exit statuses and one-line messages for bad input, a reader
 # that leaves early, the default phrase set, the C locale, --help and --version, the completion.
 # Usage: cli_test.sh PATH/TO/zeziru-ridaz-text PHRASE_SET PATH/TO/bash-completion

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # The golden texts: what zeziru-ridaz-text writes for fixed seeds over the bundled phrase set. A
 # seed gives the same output in every release, so any difference is a break, unless the phrase
 # set itself changed: the set's version is the checksum list phrase-set.sha256, checked first.

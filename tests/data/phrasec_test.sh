@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Checks zeziru-ridaz-phrasec on small source sets built in a temporary directory, then on the bundled set.
 # Usage: phrasec_test.sh PATH/TO/zeziru-ridaz-phrasec PATH/TO/data/phrases
 set -u

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Printing through a real CUPS server, registered by hand (not with zr_add_test) so that only these
 # entries exist: inside a private cupsd that with_cups.sh starts and stops (with and without a
 # default printer at start, one that loses its queue and stops, one that refuses large

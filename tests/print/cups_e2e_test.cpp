@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // Printing from the real window's Print button to the default printer of a real CUPS server.
 // print_cups_e2e runs inside with_cups.sh, which provides the server, a default queue that keeps
 // its job files, ZR_CUPS_SPOOL naming the folder they are kept in, ZR_CUPS_LOG the server's log

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Runs COMMAND... against a private CUPS scheduler with one default queue, ZeziruPDF, that keeps
 # every job's document. The scheduler listens only on a socket in its own temporary folder, so a
 # system cupsd (running or not) is neither used nor touched. Needs root: cupsd starts as root and

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 """Drives the running program the way a screen reader does, over AT-SPI.
 
 Usage: atspi_check.py PHRASE_SET_DIR. Exits 0 when the window is a frame named by its title, a

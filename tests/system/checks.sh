@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Shared by the shell tests here and in debian/tests: named checks, a scratch folder and the
 # processes to end at exit. Sourced; sets $work. The test ends with `finish`.
 work=$(mktemp -d)

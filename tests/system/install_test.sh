@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Installs the build into scratch roots and checks what a desktop user gets: the programs, the
 # phrase set, a menu entry that starts the program in it, the icons, the metainfo, the man pages.
 # Usage: install_test.sh BUILD_DIR PREFIX

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Starts the real program where a window may not be possible: no display at all (also with
 # standard error a pipe nobody reads), an X display of 8-bit colour, a Wayland-only session (a
 # headless weston), and that session with the Wayland platform plugin hidden.

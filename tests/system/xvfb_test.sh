@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+#
+# SPDX-License-Identifier: MIT
+
 # Starts the real program on a private Xvfb server, the way a user would start it.
 # Usage: xvfb_test.sh PROGRAM PHRASE_SET_DIR SCREENSHOT_DIR
 set -u

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zeziru Ridaz team <team@zeziru-ridaz.example>
+//
+// SPDX-License-Identifier: MIT
+
 // Long runs of the real handlers in an offscreen window: nothing written, nothing leaked.
 #include <QTest>
 #include <QToolButton>
