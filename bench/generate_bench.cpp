@@ -95,7 +95,7 @@ void RunIoFloor(benchmark::State& state, const fs::path& dir) {
   constexpr std::size_t kTexts = 256;
   constexpr std::size_t kReadsPerText = zr::kColumns * zr::kLinesPerText;
   std::vector<off_t> offsets(kTexts * kReadsPerText);
-  std::mt19937 engine(1);
+  std::mt19937 engine(1);  // NOLINT(cert-msc32-c,cert-msc51-cpp): the same reads every run
   for (std::size_t i = 0; i < offsets.size(); ++i) {
     const auto column = (i % kReadsPerText) / zr::kLinesPerText;
     std::uniform_int_distribution<int> pick(0, shared.PhraseCounts[column] - 1);
@@ -107,9 +107,9 @@ void RunIoFloor(benchmark::State& state, const fs::path& dir) {
   for (auto _ : state) {
     std::array<int, zr::kColumns> fds{};
     for (std::size_t c = 0; c < fds.size(); ++c) fds[c] = ::open(paths[c].c_str(), O_RDONLY);
-    for (std::size_t c = 0; c < fds.size(); ++c) {
+    for (const int fd : fds) {
       for (int line = 0; line < zr::kLinesPerText; ++line) {
-        const ssize_t n = ::pread(fds[c], buffer, sizeof buffer, offsets[next++]);
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, offsets[next++]);
         benchmark::DoNotOptimize(n);
       }
     }

@@ -38,12 +38,13 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const std::string dir = argv[1];
-  const long long texts = std::atoll(argv[2]);
+  const long long texts = std::stoll(argv[2]);
   // Executive's files, as the command's default, drawn over their counts (the first three).
   const std::array<std::string, 3> paths = {dir + "/E1.dat", dir + "/E2.dat", dir + "/E3.dat"};
   std::array<unsigned, 3> counts{};
   std::FILE* countsFile = std::fopen((dir + "/zintok.dat").c_str(), "r");
   if (countsFile == nullptr ||
+      // NOLINTNEXTLINE(cert-err34-c): the compiler's own counts file, three plain numbers first
       std::fscanf(countsFile, "%u,%u,%u", &counts[0], &counts[1], &counts[2]) != 3)
     return 1;
   std::fclose(countsFile);

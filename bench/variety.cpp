@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: zr_variety PHRASE_DIR [TEXTS]\n");
     return 2;
   }
-  const int texts = argc > 2 ? std::atoi(argv[2]) : 1000;
+  const int texts = argc > 2 ? std::stoi(argv[2]) : 1000;
   try {
     zr::FileTable files(argv[1]);
     zr::ZINTOK1 state;

@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
   int arg = 1;
   for (; arg + 1 < argc && std::strncmp(argv[arg], "--", 2) == 0; arg += 2) {
     if (std::strcmp(argv[arg], "--settle") == 0) {
-      settleMs = std::atoi(argv[arg + 1]);
+      settleMs = std::stoi(argv[arg + 1]);
     } else {
       Die(std::string("unknown option ") + argv[arg]);
     }

@@ -101,6 +101,7 @@ Encoder Encoder::ForCharacterSet(std::string_view codeset, bool crlf) {
     return Encoder(Kind::kUtf8, crlf, nullptr);
   auto converter = std::make_unique<Converter>();
   const std::string name(codeset);
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's documented error value
   if (iconv_t cd = ::iconv_open(name.c_str(), "WINDOWS-1252"); cd != reinterpret_cast<iconv_t>(-1))
     converter->cd.reset(cd);
   return Encoder(Kind::kOther, crlf, std::move(converter));

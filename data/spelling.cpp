@@ -4,14 +4,14 @@
 
 #include "data/spelling.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <hunspell/hunspell.hxx>
 #include <optional>
+
+#include "runtime/text.h"
 
 namespace fs = std::filesystem;
 
@@ -21,20 +21,7 @@ namespace {
 
 // Converts UTF-8 to a dictionary's own encoding; empty when a character has no place there.
 std::optional<std::string> FromUtf8(std::string_view utf8, const std::string& encoding) {
-  const iconv_t cd = iconv_open(encoding.c_str(), "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1))
-    return std::nullopt;
-  const std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
-  std::string in(utf8);
-  std::string out(in.size() * 4 + 4, '\0');
-  char* inPtr = in.data();
-  char* outPtr = out.data();
-  std::size_t inLeft = in.size();
-  std::size_t outLeft = out.size();
-  if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
-    return std::nullopt;
-  out.resize(out.size() - outLeft);
-  return out;
+  return ConvertCharset(utf8, "UTF-8", encoding.c_str());
 }
 
 // A .dic file starts with its approximate word count; anything else is not a dictionary.

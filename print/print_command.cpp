@@ -4,7 +4,6 @@
 
 #include "print/print_command.h"
 
-#include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
 
@@ -12,6 +11,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
+
+#include "runtime/text.h"
 
 namespace zr {
 
@@ -51,20 +52,10 @@ class TimeLocale {
 
 // Bytes in the locale's character set to text; a set iconv cannot convert reads as Latin-1.
 QString FromCharset(const QByteArray& bytes, const char* charset) {
-  const iconv_t cd = iconv_open("UTF-8", charset);
-  if (cd == reinterpret_cast<iconv_t>(-1))
-    return QString::fromLatin1(bytes);
-  QByteArray out(bytes.size() * 4 + 4, '\0');
-  char* in = const_cast<char*>(bytes.constData());
-  std::size_t inLeft = static_cast<std::size_t>(bytes.size());
-  char* to = out.data();
-  std::size_t outLeft = static_cast<std::size_t>(out.size());
-  const bool ok = iconv(cd, &in, &inLeft, &to, &outLeft) != static_cast<std::size_t>(-1);
-  iconv_close(cd);
-  if (!ok)
-    return QString::fromLatin1(bytes);
-  out.truncate(out.size() - static_cast<qsizetype>(outLeft));
-  return QString::fromUtf8(out);
+  const auto utf8 =
+      ConvertCharset(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                     charset, "UTF-8");
+  return utf8 ? QString::fromStdString(*utf8) : QString::fromLatin1(bytes);
 }
 
 }  // namespace

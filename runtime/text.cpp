@@ -4,8 +4,11 @@
 
 #include "text.h"
 
+#include <iconv.h>
+
 #include <array>
 #include <cstdint>
+#include <memory>
 
 namespace zr {
 
@@ -106,6 +109,25 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
     if (!found)
       return std::nullopt;
   }
+  return out;
+}
+
+std::optional<std::string> ConvertCharset(std::string_view text, const char* from, const char* to) {
+  const iconv_t cd = iconv_open(to, from);
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's documented error value
+  if (cd == reinterpret_cast<iconv_t>(-1))
+    return std::nullopt;
+  const std::unique_ptr<void, int (*)(iconv_t)> close(cd, iconv_close);
+  std::string in(text);
+  // Four bytes a character is the most any set iconv knows needs.
+  std::string out(in.size() * 4 + 4, '\0');
+  char* inPtr = in.data();
+  char* outPtr = out.data();
+  std::size_t inLeft = in.size();
+  std::size_t outLeft = out.size();
+  if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
+    return std::nullopt;
+  out.resize(out.size() - outLeft);
   return out;
 }
 

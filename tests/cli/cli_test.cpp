@@ -150,7 +150,7 @@ class TextCommand : public testing::Test {
       Output output(fd.get(), 100);
       status = WriteTexts(options, files, random, encoder, output, problem);
     }
-    const std::string written = dir.Read("out");
+    std::string written = dir.Read("out");
     std::filesystem::remove(path);
     return written;
   }
