@@ -164,9 +164,8 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
     request.text = VersionText();
     return request;
   }
-  if (!parser.positionalArguments().isEmpty())
-    return UsageError("unexpected argument '" + parser.positionalArguments().front().toStdString() +
-                      "'");
+  if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
+    return UsageError("unexpected argument '" + extra.front().toStdString() + "'");
 
   Options& options = request.options;
   if (parser.isSet(all) && parser.isSet(department))

@@ -65,7 +65,7 @@ TEST_F(Handlers, DepartmentClickEmptiesTheTextAndSwitchesTheDepartment) {
   EXPECT_FALSE(change.focus);
   EXPECT_EQ(change.department, 3u);
   EXPECT_EQ(state.DeptLetter, 'P');
-  EXPECT_TRUE(Lines(Shown(controller.Generate())).first().startsWith("P1-"));
+  EXPECT_TRUE(Lines(Shown(controller.Generate())).constFirst().startsWith("P1-"));
 }
 
 TEST_F(Handlers, SizeStepsWalkTheSixSizesChangeOnlyTheSizeAndNothingAtEitherEnd) {

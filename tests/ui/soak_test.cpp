@@ -43,7 +43,7 @@ class Soak : public test::WindowTest {
  protected:
   void Generate() { QTest::mouseClick(Find("Command2"), Qt::LeftButton); }
   void Department(std::size_t row) {
-    QTest::mouseClick(Options()[static_cast<qsizetype>(row)], Qt::LeftButton);
+    QTest::mouseClick(Options().at(static_cast<qsizetype>(row)), Qt::LeftButton);
   }
   void Print() { QTest::mouseClick(Find("Command1"), Qt::LeftButton); }
 };
