@@ -14,19 +14,8 @@ cd "$(dirname "$0")/.."
 top=$PWD
 out=$top/build-deb
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-tools=(build-essential debhelper dpkg-dev lintian)
-missing=()
-for package in "${tools[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  "${sudo[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"
-fi
+. scripts/common.sh
+install_missing build-essential debhelper dpkg-dev lintian
 if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get build-dep -y -q ./
 fi
@@ -35,7 +24,6 @@ version=$(dpkg-parsechangelog -S Version)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 tree=$work/zeziru-ridaz-$version
-. scripts/source-tree.sh
 copy_source_tree "$tree"
 
 (cd "$tree" && dpkg-buildpackage -us -uc -b "-j${ZR_JOBS:-2}")

@@ -10,26 +10,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-tools=(reprotest faketime disorderfs diffoscope-minimal locales-all dpkg-dev debhelper)
-missing=()
-for package in "${tools[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  "${sudo[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+. scripts/common.sh
+install_missing reprotest faketime disorderfs diffoscope-minimal locales-all dpkg-dev debhelper
 if ! dpkg-checkbuilddeps -Pnocheck >/dev/null 2>&1; then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get build-dep -y -q -Pnocheck ./
 fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-. scripts/source-tree.sh
 copy_source_tree "$work/src"
 
 # fileordering needs FUSE and user_group, domain_host a second user or root namespaces, which a

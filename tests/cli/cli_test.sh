@@ -11,16 +11,7 @@ set -u
 program=$1
 bundled=$2
 completion=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-expect() {  # expect DESCRIPTION COMMAND...: names what was expected when the command fails
-  local what=$1
-  shift
-  "$@" && return 0
-  echo "    expected: $what" >&2
-  return 1
-}
+source "$(dirname "$0")/../system/checks.sh"
 
 new_case() {  # a fresh copy of the bundled set in $case_dir/set
   case_dir=$(mktemp -d "$work/case.XXXXXX")
@@ -154,16 +145,5 @@ test_completion() {
   expect "nothing for a seed" test "$(complete_words --seed '')" = ""
 }
 
-passed=0
-failed=0
-for check in test_refusals test_unreadable_file test_reader_leaves test_default_set \
-  test_c_locale_is_utf8 test_help_and_version test_completion; do
-  if "$check"; then
-    passed=$((passed + 1))
-  else
-    echo "FAIL $check" >&2
-    failed=$((failed + 1))
-  fi
-done
-echo "$passed passed, $failed failed"
-[[ $failed -eq 0 ]]
+run_tests test_refusals test_unreadable_file test_reader_leaves test_default_set \
+  test_c_locale_is_utf8 test_help_and_version test_completion

@@ -37,6 +37,20 @@ wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds, at most
   return 1
 }
 
+expect() {  # expect DESCRIPTION COMMAND...: inside a test function, says what failed
+  local what=$1
+  shift
+  "$@" && return 0
+  echo "    expected: $what" >&2
+  return 1
+}
+
+run_tests() {  # run_tests FUNCTION...: each function one named check, then `finish`
+  local test
+  for test in "$@"; do check "$test" "$test"; done
+  finish
+}
+
 finish() {
   echo "$passed passed, $failed failed"
   [ "$failed" = 0 ]
