@@ -10,10 +10,10 @@
 
 #include <cerrno>
 #include <cstring>
-#include <limits>
-#include <vector>
+#include <variant>
 
 #include "failure.h"
+#include "number_reader.h"
 #include "unique_fd.h"
 
 namespace zr {
@@ -32,137 +32,22 @@ const char* KindOf(mode_t mode) {
 }
 }  // namespace
 
-struct FileTable::OpenFile {
-  std::string name;
+namespace {
+struct RecordFile {
   UniqueFd fd;
-  bool records = false;
-  int recordLength = 0;
-  // Sequential input state.
-  std::vector<char> buffer;
-  std::size_t pos = 0;
-  std::size_t len = 0;
-  bool atStart = true;
-  bool atEnd = false;
-  // Where the input stands, for messages: CR, LF and CR LF each end one line.
-  long line = 1;
-  bool afterCr = false;
-  int numbersRead = 0;
+  std::string name;
+  int recordLength;
+};
+}  // namespace
 
-  int Peek() {
-    if (pos == len && !Fill())
-      return -1;
-    return static_cast<unsigned char>(buffer[pos]);
-  }
-  void Skip() {
-    const char c = buffer[pos++];
-    if (c == '\n' ? !afterCr : c == '\r')
-      ++line;
-    afterCr = c == '\r';
-  }
+// A bound number holds one of two kinds of file: free-format input or fixed-length records.
+struct FileTable::OpenFile {
+  std::variant<NumberReader, RecordFile> file;
 
-  std::string Where() const { return name + ": line " + std::to_string(line) + ": "; }
-
-  bool Fill() {
-    if (atEnd)
-      return false;
-    ssize_t n;
-    do {
-      n = ::read(fd.get(), buffer.data(), buffer.size());
-    } while (n < 0 && errno == EINTR);
-    if (n < 0)
-      throw Failure(err::kDeviceIoError, name + ": read error: " + std::strerror(errno));
-    pos = 0;
-    len = static_cast<std::size_t>(n);
-    atEnd = n == 0;
-    return n > 0;
-  }
-
-  // Shows the field as far as a message can hold it, then fails.
-  [[noreturn]] void NotAWholeNumber(std::string field) {
-    constexpr std::size_t kShown = 24;
-    for (int c = Peek(); c >= 0 && c != ',' && c != '\r' && c != '\n' && field.size() < kShown;
-         c = Peek()) {
-      // Other bytes could upset the terminal that shows the message.
-      field += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
-      Skip();
-    }
-    throw Failure(err::kInvalidFileFormat,
-                  Where() + (field.empty() ? std::string("an empty field") : "'" + field + "'") +
-                      " is not a whole number");
-  }
-
-  // Shows the number as far as a message can hold it, then fails.
-  [[noreturn]] void TooBig(std::string digits) {
-    constexpr std::size_t kShown = 24;
-    for (int c = Peek(); c >= '0' && c <= '9' && digits.size() < kShown; c = Peek()) {
-      digits += static_cast<char>(c);
-      Skip();
-    }
-    const int next = Peek();
-    if (next >= '0' && next <= '9')
-      digits += "...";
-    throw Failure(err::kOverflow, Where() + digits + " does not fit in 16 bits");
-  }
-
-  std::int16_t ReadWholeNumber() {
-    if (atStart) {
-      atStart = false;
-      SkipByteOrderMark();
-    }
-    int c = Peek();
-    while (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-      Skip();
-      c = Peek();
-    }
-    if (c < 0) {
-      throw Failure(err::kInputPastEndOfFile,
-                    name + ": the file ends after " + std::to_string(numbersRead) + " numbers");
-    }
-    std::string digits;
-    bool negative = false;
-    if (c == '+' || c == '-') {
-      negative = c == '-';
-      digits += static_cast<char>(c);
-      Skip();
-      c = Peek();
-    }
-    if (c < '0' || c > '9')
-      NotAWholeNumber(std::move(digits));
-    long value = 0;
-    constexpr long kLimit = -static_cast<long>(std::numeric_limits<std::int16_t>::min());
-    while (c >= '0' && c <= '9') {
-      value = value * 10 + (c - '0');
-      digits += static_cast<char>(c);
-      Skip();
-      // Stop soon: a field of a million digits must not be read to its end.
-      if (value > kLimit || (!negative && value == kLimit))
-        TooBig(std::move(digits));
-      c = Peek();
-    }
-    const bool blanksAfter = c == ' ' || c == '\t';
-    while (c == ' ' || c == '\t') {
-      Skip();
-      c = Peek();
-    }
-    // The LF of a CR LF is a blank before the next number.
-    if (c == ',' || c == '\r' || c == '\n') {
-      Skip();
-    } else if (c >= 0) {
-      NotAWholeNumber(blanksAfter ? digits + ' ' : digits);
-    }
-    ++numbersRead;
-    return static_cast<std::int16_t>(negative ? -value : value);
-  }
-
-  void SkipByteOrderMark() {
-    static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
-    if (Peek() != kBom[0])
-      return;
-    // The buffer holds the file's first bytes, so the mark is wholly in it or not there.
-    if (len >= 3 && static_cast<unsigned char>(buffer[1]) == kBom[1] &&
-        static_cast<unsigned char>(buffer[2]) == kBom[2]) {
-      pos = 3;
-    }
+  const std::string& Name() const {
+    if (const auto* reader = std::get_if<NumberReader>(&file))
+      return reader->name();
+    return std::get<RecordFile>(file).name;
   }
 };
 
@@ -177,17 +62,23 @@ std::string FileTable::PathOf(std::string_view name) const {
 FileTable::~FileTable() = default;
 
 void FileTable::OpenInput(int number, std::string_view name) {
-  Bind(number, name, false, 0);
+  auto [fd, shown] = OpenFree(number, name);
+  Bind(number, OpenFile{NumberReader(std::move(fd), std::move(shown))});
 }
 
 void FileTable::OpenRecords(int number, std::string_view name, int recordLength) {
   if (recordLength < 1) {
     throw Failure(err::kIllegalFunctionCall, "record length must be positive");
   }
-  Bind(number, name, true, recordLength);
+  auto [fd, shown] = OpenFree(number, name);
+  Bind(number, OpenFile{RecordFile{std::move(fd), std::move(shown), recordLength}});
 }
 
-void FileTable::Bind(int number, std::string_view name, bool records, int recordLength) {
+void FileTable::Bind(int number, OpenFile file) {
+  files_[static_cast<std::size_t>(number)] = std::make_unique<OpenFile>(std::move(file));
+}
+
+std::pair<UniqueFd, std::string> FileTable::OpenFree(int number, std::string_view name) const {
   if (number < 1 || number > kMaxFileNumber) {
     throw Failure(err::kBadFileNameOrNumber, "bad file number " + std::to_string(number));
   }
@@ -213,14 +104,7 @@ void FileTable::Bind(int number, std::string_view name, bool records, int record
     throw Failure(err::kPathFileAccessError,
                   shown + ": not a regular file but " + KindOf(info.st_mode));
   }
-  auto file = std::make_unique<OpenFile>();
-  file->name = std::move(shown);
-  file->fd = std::move(fd);
-  file->records = records;
-  file->recordLength = recordLength;
-  if (!records)
-    file->buffer.resize(4096);
-  files_[static_cast<std::size_t>(number)] = std::move(file);
+  return {std::move(fd), std::move(shown)};
 }
 
 void FileTable::Close(int number) noexcept {
@@ -241,16 +125,19 @@ FileTable::OpenFile& FileTable::Bound(int number) {
 }
 
 void FileTable::ReadNumbers(int number, std::span<std::int16_t> out) {
-  OpenFile& file = Bound(number);
-  if (file.records)
-    throw Failure(err::kBadFileMode, file.name + ": not open for input");
-  for (auto& value : out) value = file.ReadWholeNumber();
+  OpenFile& open = Bound(number);
+  auto* reader = std::get_if<NumberReader>(&open.file);
+  if (reader == nullptr)
+    throw Failure(err::kBadFileMode, open.Name() + ": not open for input");
+  for (auto& value : out) value = reader->Next();
 }
 
 std::string FileTable::ReadRecord(int number, long recordNumber) {
-  OpenFile& file = Bound(number);
-  if (!file.records)
-    throw Failure(err::kBadFileMode, file.name + ": not open for records");
+  OpenFile& open = Bound(number);
+  auto* records = std::get_if<RecordFile>(&open.file);
+  if (records == nullptr)
+    throw Failure(err::kBadFileMode, open.Name() + ": not open for records");
+  const RecordFile& file = *records;
   if (recordNumber < 1) {
     throw Failure(err::kBadRecordNumber,
                   file.name + ": bad record number " + std::to_string(recordNumber));

@@ -11,6 +11,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "unique_fd.h"
 
 namespace zr {
 
@@ -36,10 +39,7 @@ class FileTable {
   void Close(int number) noexcept;
   bool IsOpen(int number) const;
 
-  // Free-format input: the next whole numbers, separated by commas or line ends (CR, LF or CRLF),
-  // blanks around them ignored. Fails with 62 when the data ends early, 6 outside -32768..32767 and
-  // 321 for a field that is not a whole number, naming the line. A leading UTF-8 byte-order mark
-  // is skipped.
+  // Free-format input (NumberReader): the next whole numbers. Fails with 54 on a records file.
   void ReadNumbers(int number, std::span<std::int16_t> out);
 
   // The record of the given number (from 1) as raw bytes. Fails with 63 below 1 and 62 when the
@@ -55,7 +55,9 @@ class FileTable {
  private:
   struct OpenFile;
   OpenFile& Bound(int number);
-  void Bind(int number, std::string_view name, bool records, int recordLength);
+  // Checks the number is free and opens the file read-only; returns it with its shown name.
+  std::pair<UniqueFd, std::string> OpenFree(int number, std::string_view name) const;
+  void Bind(int number, OpenFile file);
 
   std::filesystem::path directory_;
   std::array<std::unique_ptr<OpenFile>, kMaxFileNumber + 1> files_;

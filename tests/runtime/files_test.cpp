@@ -6,10 +6,14 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <filesystem>
+#include <fstream>
 
 #include "runtime/failure.h"
 #include "tests/support/data_dir.h"
@@ -120,6 +124,57 @@ TEST(NumberInput, AMillionDigitFieldFailsWithOverflowWithoutReadingItAll) {
       DescriptionOf([&] { files.ReadNumbers(1, got); }),
       files.PathOf("n.dat") + ": line 1: " + std::string(24, '9') + "... does not fit in 16 bits");
 }
+
+TEST(NumberInput, ALongFieldIsQuotedAsFarAsAMessageShows) {
+  test::DataDir dir;
+  dir.Write("n.dat", std::string(100'000, '0') + "40000,1,1");
+  FileTable files(dir.path());
+  files.OpenInput(1, "n.dat");
+  std::array<std::int16_t, 1> got{};
+  EXPECT_EQ(
+      DescriptionOf([&] { files.ReadNumbers(1, got); }),
+      files.PathOf("n.dat") + ": line 1: " + std::string(24, '0') + "... does not fit in 16 bits");
+}
+
+// Address-space limits do not mix with AddressSanitizer's shadow memory.
+#if !defined(__SANITIZE_ADDRESS__)
+TEST(NumberInput, LeadingZerosOfAnyLengthReadInBoundedMemory) {
+  constexpr std::size_t kZeros = 40u << 20;
+  test::DataDir dir;
+  {
+    std::ofstream out(dir.path() / "n.dat", std::ios::binary);
+    out << "12, 12, 12\n";
+    const std::string block(1u << 20, '0');
+    for (std::size_t i = 0; i < kZeros / block.size(); ++i) out << block;
+    out << "13, 13, 13\n";
+  }
+  // The child may grow by a quarter of the field; keeping the field whole needs more.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit =
+        static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + kZeros / 4;
+    const rlimit bound{limit, limit};
+    if (setrlimit(RLIMIT_AS, &bound) != 0)
+      _exit(3);
+    try {
+      FileTable files(dir.path());
+      files.OpenInput(1, "n.dat");
+      std::array<std::int16_t, 4> got{};
+      files.ReadNumbers(1, got);
+      _exit(got[3] == 13 ? 0 : 1);
+    } catch (...) {
+      _exit(2);
+    }
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+      << "child status " << status << " (1: wrong value, 2: failed, 3: no limit)";
+}
+#endif
 
 TEST(NumberInput, ContinuesWhereThePreviousReadStopped) {
   test::DataDir dir;
