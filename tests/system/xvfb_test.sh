@@ -121,8 +121,16 @@ keeps_running_when_standard_error_is_gone() {
   stop_program
 }
 
+# Openbox's own placement centres a new window on an empty screen, which would hide a program
+# that does not centre itself: this configuration places windows at the top left instead.
 centres_its_frame_under_a_window_manager() {
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  cat >"$work/openbox.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <placement><policy>Smart</policy><center>no</center></placement>
+</openbox_config>
+XML
+  openbox --sm-disable --config-file "$work/openbox.xml" >"$work/openbox.log" 2>&1 &
   local wm=$!
   pids+=("$wm")
   sleep 1
