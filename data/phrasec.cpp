@@ -10,7 +10,9 @@
 
 #include <getopt.h>
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -39,6 +41,9 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // Beside the phrase files: the forms a predicate may begin with, and words the dictionary lacks.
 constexpr std::string_view kVerbsFileName = "verbs.txt";
 constexpr std::string_view kWordsFileName = "words.txt";
+// The longest source line that can hold a phrase: every character of a record three bytes in
+// UTF-8, a byte-order mark and a carriage return. A longer line is measured, never held.
+constexpr std::size_t kLongestPhraseLine = 3 * zr::kRecordLength + kUtf8Bom.size() + 1;
 constexpr std::string_view kProgram = "zeziru-ridaz-phrasec";
 
 class Problems {
@@ -85,24 +90,58 @@ std::string EncodePhrase(std::string_view line, const std::string& where, Proble
   return ok ? *encoded : std::string{};
 }
 
-// Calls `take(line, number)` for every line that is not blank or a comment; false when the file
-// cannot be read.
+// Calls `take(line, number)` for every line that is not blank or a comment, and reports a line
+// too long for any phrase by its length; false when the file cannot be read. Memory stays flat
+// however long a line is.
 template <typename Take>
-bool ReadLines(const fs::path& path, Take take) {
+bool ReadLines(const fs::path& path, Problems& problems, Take take) {
   std::error_code error;
   std::ifstream in(path, std::ios::binary);
   if (!fs::is_regular_file(path, error) || !in)
     return false;
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
+  std::string line;           // the line, up to kLongestPhraseLine bytes of it
+  std::uintmax_t length = 0;  // bytes of the line, held or not
+  bool blank = true;          // only blanks beyond what is held
+  int number = 1;
+  const auto endLine = [&] {
     if (number == 1 && line.starts_with(kUtf8Bom))
       line.erase(0, kUtf8Bom.size());
-    if (line.ends_with('\r'))
-      line.pop_back();  // sources saved with Windows line ends
-    if (line.find_first_not_of(" \t") == std::string::npos || line.starts_with('#'))
-      continue;
-    take(line, number);
+    if (length > kLongestPhraseLine) {
+      blank = blank && line.find_first_not_of(" \t\r") == std::string::npos;
+      if (!blank && !line.starts_with('#'))
+        problems.Report(path.filename().string() + ':' + std::to_string(number),
+                        "line is " + std::to_string(length) + " bytes, longer than any phrase (" +
+                            std::to_string(zr::kRecordLength) + " bytes in Windows-1252)");
+    } else {
+      if (line.ends_with('\r'))
+        line.pop_back();  // sources saved with Windows line ends
+      if (line.find_first_not_of(" \t") != std::string::npos && !line.starts_with('#'))
+        take(line, number);
+    }
+    line.clear();
+    length = 0;
+    blank = true;
+    ++number;
+  };
+  std::array<char, 64 * 1024> chunk;
+  while (in) {
+    in.read(chunk.data(), chunk.size());
+    const auto got = static_cast<std::size_t>(in.gcount());
+    for (std::size_t i = 0; i < got; ++i) {
+      const char c = chunk[i];
+      if (c == '\n') {
+        endLine();
+        continue;
+      }
+      ++length;
+      if (line.size() < kLongestPhraseLine)
+        line += c;
+      else if (c != ' ' && c != '\t' && c != '\r')
+        blank = false;
+    }
   }
+  if (length > 0)
+    endLine();  // the last line has no line end
   return !in.bad();
 }
 
@@ -113,7 +152,7 @@ std::vector<std::string> ReadWordList(const fs::path& path, Problems& problems) 
   if (!fs::exists(path, error))
     return words;
   const std::string name = path.filename().string();
-  const bool read = ReadLines(path, [&](const std::string& line, int number) {
+  const bool read = ReadLines(path, problems, [&](const std::string& line, int number) {
     if (line.find_first_of(" \t") != std::string::npos || !zr::Utf8ToCp1252(line))
       problems.Report(name + ':' + std::to_string(number), "not one word in UTF-8");
     else
@@ -136,7 +175,7 @@ std::vector<std::string> ReadSource(const fs::path& path, int column, const Chec
   std::vector<std::string> records;
   std::map<std::string, int, std::less<>> firstLine;  // phrase -> line it first appeared on
   std::map<std::string, int, std::less<>> firstKey;   // the same, but for case and punctuation
-  const bool read = ReadLines(path, [&](const std::string& line, int number) {
+  const bool read = ReadLines(path, problems, [&](const std::string& line, int number) {
     const std::string where = name + ':' + std::to_string(number);
     const auto [seen, fresh] = firstLine.try_emplace(line, number);
     const auto [alike, freshKey] =
