@@ -24,6 +24,8 @@ constexpr std::size_t kPhrasesPerWord = 20;
 constexpr double kMostSharedPairs = 0.005;
 // The words named for a column pair: those behind most of its shared pairs, never a long list.
 constexpr std::size_t kMostWordsNamed = 5;
+// The lines named for one word; a set that repeats itself more is told how many more.
+constexpr std::size_t kMostLinesNamed = 24;
 
 // Per file: the phrases (by index) that hold each content word.
 using WordIndex = std::map<std::string, std::vector<std::size_t>, std::less<>>;
@@ -40,6 +42,16 @@ std::string Where(const SourceFile& file, std::size_t phrase) {
 
 std::string Word(const std::string& cp1252) {
   return "'" + Cp1252ToUtf8(cp1252) + "'";
+}
+
+// "a, b, c", at most kMostLinesNamed of them.
+std::string List(const std::vector<std::string>& items) {
+  std::string list;
+  for (std::size_t i = 0; i < items.size() && i < kMostLinesNamed; ++i)
+    list += (i > 0 ? ", " : "") + items[i];
+  if (items.size() > kMostLinesNamed)
+    list += " and " + std::to_string(items.size() - kMostLinesNamed) + " more";
+  return list;
 }
 
 std::string Percent(double share) {
@@ -68,14 +80,14 @@ void FrequentWords(const IndexedFile& indexed, std::vector<Finding>& out) {
   for (const auto& [word, phrases] : indexed.index) {
     if (phrases.size() < 2 || phrases.size() * kPhrasesPerWord <= count)
       continue;
-    std::string lines;
+    std::vector<std::string> lines;
     for (std::size_t i = 1; i < phrases.size(); ++i)
-      lines += (i > 1 ? ", " : "") + std::to_string(file.phrases[phrases[i]].line);
+      lines.push_back(std::to_string(file.phrases[phrases[i]].line));
     found.push_back(
         {phrases.front(),
          {Where(file, phrases.front()),
           Word(word) + " stands in " + std::to_string(phrases.size()) + " of the file's " +
-              std::to_string(count) + " phrases, more than 5% (also lines " + lines + ")"}});
+              std::to_string(count) + " phrases, more than 5% (also lines " + List(lines) + ")"}});
   }
   std::stable_sort(found.begin(), found.end(),
                    [](const auto& x, const auto& y) { return x.first < y.first; });
@@ -127,12 +139,12 @@ void SharedPairs(const IndexedFile& a, const IndexedFile& b, std::vector<Finding
     named += pairs;
     const auto& inA = a.index.find(word)->second;
     const auto& inB = b.index.find(word)->second;
-    std::string lines;
-    for (std::size_t k = 1; k < inA.size(); ++k) lines += ", " + Where(*a.file, inA[k]);
-    for (const std::size_t q : inB) lines += ", " + Where(*b.file, q);
+    std::vector<std::string> lines;
+    for (std::size_t k = 1; k < inA.size(); ++k) lines.push_back(Where(*a.file, inA[k]));
+    for (const std::size_t q : inB) lines.push_back(Where(*b.file, q));
     out.push_back({Where(*a.file, inA.front()), Word(word) + " is shared by " +
                                                     std::to_string(pairs) + " of those pairs (" +
-                                                    lines.substr(2) + ")"});
+                                                    List(lines) + ")"});
   }
 }
 
