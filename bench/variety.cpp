@@ -2,22 +2,29 @@
 //
 // SPDX-License-Identifier: MIT
 
-// zr_variety PHRASE_DIR [TEXTS]: how fresh the texts of a phrase set stay, per department.
+// zr_variety PHRASE_DIR [TEXTS [FUNCTION_WORDS]]: how fresh the texts of a phrase set stay, per
+// department.
 //
 // Over TEXTS texts (default 1000) from one seeded run: the share of lines never seen before in the
-// run, and the mean number of texts from one coming of a phrase to its next.
+// run, the mean number of texts from one coming of a phrase to its next, and the share of texts in
+// which one content word fills three or more of the twelve lines. Content words are those the
+// phrase compiler counts, by the list FUNCTION_WORDS (default: the bundled set's).
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <fstream>
+#include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/phrase_store.h"
 #include "core/text_generator.h"
+#include "data/content_words.h"
 #include "runtime/random.h"
 
 namespace {
@@ -74,6 +81,26 @@ std::vector<std::size_t> Records(std::string_view line,
   return found;
 }
 
+// A word list of a phrase set: one a line, blank lines and "#" comments aside.
+std::vector<std::string> ReadWordList(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in)
+    throw std::runtime_error(std::string(path) + ": cannot read");
+  std::vector<std::string> words;
+  for (std::string line; std::getline(in, line);) {
+    if (line.starts_with("\xEF\xBB\xBF"))
+      line.erase(0, 3);
+    if (line.ends_with('\r'))
+      line.pop_back();
+    if (!line.empty() && !line.starts_with('#'))
+      words.push_back(line);
+  }
+  return words;
+}
+
+// A reader notices a word that comes back on three lines of one text.
+constexpr int kNoticedLines = 3;
+
 std::vector<std::vector<std::string>> ReadPhrases(zr::FileTable& files, const zr::ZINTOK1& state) {
   std::vector<std::vector<std::string>> phrases(zr::kColumns);
   zr::PhraseFiles open(files, state.DeptLetter);
@@ -88,19 +115,24 @@ std::vector<std::vector<std::string>> ReadPhrases(zr::FileTable& files, const zr
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: zr_variety PHRASE_DIR [TEXTS]\n");
+    std::fprintf(stderr, "usage: zr_variety PHRASE_DIR [TEXTS [FUNCTION_WORDS]]\n");
     return 2;
   }
   const int texts = argc > 2 ? std::stoi(argv[2]) : 1000;
   try {
+    const zr::ContentWords contentWords(ReadWordList(argc > 3 ? argv[3] : ZR_FUNCTION_WORDS));
     zr::FileTable files(argv[1]);
     zr::ZINTOK1 state;
     std::printf(
-        "department            phrases   new lines  texts from a phrase\n"
-        "                      a column             to its next coming\n");
+        "department            phrases   new lines  texts from a phrase  texts with a word\n"
+        "                      a column             to its next coming   on 3+ lines\n");
     for (std::size_t row = 0; row < zr::kDepartments.size(); ++row) {
       zr::SelectDepartment(state, files, static_cast<std::int16_t>(row));
       const auto phrases = ReadPhrases(files, state);
+      std::vector<std::vector<std::vector<std::string>>> words(zr::kColumns);  // per record
+      for (std::size_t c = 0; c < words.size(); ++c) {
+        for (const auto& phrase : phrases[c]) words[c].push_back(contentWords.Of(phrase));
+      }
       zr::SeededRandom random(1);
       std::set<std::string> seen;
       int fresh = 0;
@@ -109,25 +141,35 @@ int main(int argc, char** argv) {
       for (std::size_t c = 0; c < last.size(); ++c) last[c].assign(phrases[c].size(), -1);
       double gaps = 0;
       int gapCount = 0;
+      int echoing = 0;  // texts in which a content word fills kNoticedLines lines or more
       for (int t = 0; t < texts; ++t) {
+        std::map<std::string, int, std::less<>> linesWith;
         for (const auto& line : Lines(zr::Generate(state, files, random))) {
           fresh += seen.insert(line).second ? 1 : 0;
           const auto records = Records(line, phrases);
+          std::set<std::string_view> inLine;
           for (std::size_t c = 0; c < records.size(); ++c) {
             if (last[c][records[c]] >= 0) {
               gaps += t - last[c][records[c]];
               ++gapCount;
             }
             last[c][records[c]] = t;
+            inLine.insert(words[c][records[c]].begin(), words[c][records[c]].end());
           }
+          for (const auto word : inLine) ++linesWith[std::string(word)];
         }
+        echoing += std::any_of(linesWith.begin(), linesWith.end(),
+                               [](const auto& entry) { return entry.second >= kNoticedLines; })
+                       ? 1
+                       : 0;
       }
       const auto [fewest, most] =
           std::minmax({phrases[0].size(), phrases[1].size(), phrases[2].size()});
-      std::printf("%-20.*s  %3zu-%3zu   %6.2f %%  %8.1f\n",
+      std::printf("%-20.*s  %3zu-%3zu   %6.2f %%  %8.1f             %6.1f %%\n",
                   static_cast<int>(zr::kDepartments[row].caption.size()),
                   zr::kDepartments[row].caption.data(), fewest, most,
-                  100.0 * fresh / (texts * zr::kLinesPerText), gaps / gapCount);
+                  100.0 * fresh / (texts * zr::kLinesPerText), gaps / gapCount,
+                  100.0 * echoing / texts);
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zr_variety: %s\n", e.what());

@@ -28,6 +28,13 @@ std::string Quoted(char c) {
 std::vector<std::string> ColumnProblems(std::string_view phrase, int column,
                                         const std::vector<std::string>& verbs) {
   std::vector<std::string> problems;
+  const auto quotes = std::count(phrase.begin(), phrase.end(), '"');
+  if (quotes % 2 != 0)
+    problems.emplace_back("holds an odd number of double quotes, so one never closes");
+  if (quotes > 0 && static_cast<std::size_t>(quotes) == phrase.size()) {
+    problems.emplace_back("holds nothing but quotes");
+    return problems;
+  }
   // Quotes at the boundaries belong to the quotation that runs across the line, not to the words.
   std::string_view body = phrase;
   if (body.starts_with('"'))
@@ -70,6 +77,20 @@ std::vector<std::string> ColumnProblems(std::string_view phrase, int column,
                          std::string(first) + "'");
   }
   return problems;
+}
+
+std::string QuoteProblem(std::string_view phrase, int column) {
+  const auto quotes = std::count(phrase.begin(), phrase.end(), '"');
+  if (quotes % 2 != 0 || static_cast<std::size_t>(quotes) == phrase.size())
+    return {};  // ColumnProblems reports these
+  std::string_view closing = phrase;
+  if (column == 3)
+    closing = closing.substr(0, closing.find_last_not_of(kSentenceEnds) + 1);
+  const bool opens = phrase.starts_with('"');
+  const bool closes = closing.ends_with('"');
+  if ((opens || closes) && !(opens && closes && quotes == 2))
+    return "a phrase with a quote at its start or end is wholly in quotes and holds no other quote";
+  return {};
 }
 
 std::string NearDuplicateKey(std::string_view phrase) {

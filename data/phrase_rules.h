@@ -16,6 +16,12 @@ namespace zr::phrasec {
 std::vector<std::string> ColumnProblems(std::string_view phrase, int column,
                                         const std::vector<std::string>& verbs);
 
+// The quote rule that keeps quotations whole when phrases meet: a phrase with a double quote at its
+// start or end is wholly in quotes (in a predicate the closing punctuation may follow the final
+// quote) and holds no other. Empty when the phrase keeps it; an odd number of quotes is one of
+// ColumnProblems.
+std::string QuoteProblem(std::string_view phrase, int column);
+
 // Equal for phrases that differ only in case, punctuation or spacing.
 std::string NearDuplicateKey(std::string_view phrase);
 

@@ -10,12 +10,15 @@
 
 #include <getopt.h>
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,7 +26,9 @@
 
 #include "core/phrase_store.h"
 #include "core/text_generator.h"
+#include "data/content_words.h"
 #include "data/phrase_rules.h"
+#include "data/repetition.h"
 #include "data/spelling.h"
 #include "runtime/record.h"
 #include "runtime/text.h"
@@ -39,17 +44,34 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // Beside the phrase files: the forms a predicate may begin with, and words the dictionary lacks.
 constexpr std::string_view kVerbsFileName = "verbs.txt";
 constexpr std::string_view kWordsFileName = "words.txt";
+// The words the repetition checks do not count ("the", "our", "will").
+constexpr std::string_view kFunctionWordsFileName = "function-words.txt";
+// The longest source line that can hold a phrase: every character of a record three bytes in
+// UTF-8, a byte-order mark and a carriage return. A longer line is measured, never held.
+constexpr std::size_t kLongestPhraseLine = 3 * zr::kRecordLength + kUtf8Bom.size() + 1;
 constexpr std::string_view kProgram = "zeziru-ridaz-phrasec";
 
 class Problems {
  public:
+  // `strict`: the rules of quotes and repetition are problems too, not only warnings.
+  explicit Problems(bool strict) : strict_(strict) {}
+
   void Report(const std::string& where, std::string_view what) {
     std::cerr << where << ": " << what << '\n';
     ++count_;
   }
+  // A rule the bundled set keeps, while a set of one's own still compiles without it.
+  void ReportSetRule(const std::string& where, std::string_view what) {
+    if (strict_)
+      Report(where, what);
+    else
+      std::cerr << where << ": warning: " << what << '\n';
+  }
+  bool Strict() const { return strict_; }
   bool Any() const { return count_ > 0; }
 
  private:
+  bool strict_;
   int count_ = 0;
 };
 
@@ -85,24 +107,58 @@ std::string EncodePhrase(std::string_view line, const std::string& where, Proble
   return ok ? *encoded : std::string{};
 }
 
-// Calls `take(line, number)` for every line that is not blank or a comment; false when the file
-// cannot be read.
+// Calls `take(line, number)` for every line that is not blank or a comment, and reports a line
+// too long for any phrase by its length; false when the file cannot be read. Memory stays flat
+// however long a line is.
 template <typename Take>
-bool ReadLines(const fs::path& path, Take take) {
+bool ReadLines(const fs::path& path, Problems& problems, Take take) {
   std::error_code error;
   std::ifstream in(path, std::ios::binary);
   if (!fs::is_regular_file(path, error) || !in)
     return false;
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
+  std::string line;           // the line, up to kLongestPhraseLine bytes of it
+  std::uintmax_t length = 0;  // bytes of the line, held or not
+  bool blank = true;          // only blanks beyond what is held
+  int number = 1;
+  const auto endLine = [&] {
     if (number == 1 && line.starts_with(kUtf8Bom))
       line.erase(0, kUtf8Bom.size());
-    if (line.ends_with('\r'))
-      line.pop_back();  // sources saved with Windows line ends
-    if (line.find_first_not_of(" \t") == std::string::npos || line.starts_with('#'))
-      continue;
-    take(line, number);
+    if (length > kLongestPhraseLine) {
+      blank = blank && line.find_first_not_of(" \t\r") == std::string::npos;
+      if (!blank && !line.starts_with('#'))
+        problems.Report(path.filename().string() + ':' + std::to_string(number),
+                        "line is " + std::to_string(length) + " bytes, longer than any phrase (" +
+                            std::to_string(zr::kRecordLength) + " bytes in Windows-1252)");
+    } else {
+      if (line.ends_with('\r'))
+        line.pop_back();  // sources saved with Windows line ends
+      if (line.find_first_not_of(" \t") != std::string::npos && !line.starts_with('#'))
+        take(line, number);
+    }
+    line.clear();
+    length = 0;
+    blank = true;
+    ++number;
+  };
+  std::array<char, 64 * 1024> chunk;
+  while (in) {
+    in.read(chunk.data(), chunk.size());
+    const auto got = static_cast<std::size_t>(in.gcount());
+    for (std::size_t i = 0; i < got; ++i) {
+      const char c = chunk[i];
+      if (c == '\n') {
+        endLine();
+        continue;
+      }
+      ++length;
+      if (line.size() < kLongestPhraseLine)
+        line += c;
+      else if (c != ' ' && c != '\t' && c != '\r')
+        blank = false;
+    }
   }
+  if (length > 0)
+    endLine();  // the last line has no line end
   return !in.bad();
 }
 
@@ -113,7 +169,7 @@ std::vector<std::string> ReadWordList(const fs::path& path, Problems& problems) 
   if (!fs::exists(path, error))
     return words;
   const std::string name = path.filename().string();
-  const bool read = ReadLines(path, [&](const std::string& line, int number) {
+  const bool read = ReadLines(path, problems, [&](const std::string& line, int number) {
     if (line.find_first_of(" \t") != std::string::npos || !zr::Utf8ToCp1252(line))
       problems.Report(name + ':' + std::to_string(number), "not one word in UTF-8");
     else
@@ -129,14 +185,17 @@ struct Checks {
   zr::phrasec::Speller* speller = nullptr;
 };
 
-// Reads one source file; returns its phrases as Windows-1252, each padded to a full record.
+// Reads one source file; returns its phrases as Windows-1252, each padded to a full record, and
+// adds those it could encode to `phrases` for the checks across files.
 std::vector<std::string> ReadSource(const fs::path& path, int column, const Checks& checks,
-                                    Problems& problems) {
+                                    Problems& problems, zr::phrasec::SourceFile& phrases) {
   const std::string name = path.filename().string();
+  phrases.name = name;
+  phrases.column = column;
   std::vector<std::string> records;
   std::map<std::string, int, std::less<>> firstLine;  // phrase -> line it first appeared on
   std::map<std::string, int, std::less<>> firstKey;   // the same, but for case and punctuation
-  const bool read = ReadLines(path, [&](const std::string& line, int number) {
+  const bool read = ReadLines(path, problems, [&](const std::string& line, int number) {
     const std::string where = name + ':' + std::to_string(number);
     const auto [seen, fresh] = firstLine.try_emplace(line, number);
     const auto [alike, freshKey] =
@@ -147,8 +206,11 @@ std::vector<std::string> ReadSource(const fs::path& path, int column, const Chec
       problems.Report(where, "near-duplicate of line " + std::to_string(alike->second));
     std::string record = EncodePhrase(line, where, problems);
     if (!record.empty()) {
+      phrases.phrases.push_back({number, record});
       for (const auto& problem : zr::phrasec::ColumnProblems(line, column, checks.verbs))
         problems.Report(where, problem);
+      if (const auto problem = zr::phrasec::QuoteProblem(line, column); !problem.empty())
+        problems.ReportSetRule(where, problem);
       if (checks.speller != nullptr) {
         for (const auto& word : checks.speller->UnknownWords(line))
           problems.Report(where, "unknown word '" + word + "'");
@@ -212,14 +274,30 @@ struct Options {
   std::string language = "en_US";
   bool spelling = true;
   bool requireSpelling = false;
+  bool strict = false;
   fs::path sourceDir;
   fs::path outputDir;
 };
 
+// The content words by the set's list of function words; none without the list, so a set that
+// has none is not checked for repeated words, unless it must be.
+std::unique_ptr<zr::ContentWords> ReadContentWords(const fs::path& sourceDir, Problems& problems) {
+  const fs::path path = sourceDir / kFunctionWordsFileName;
+  std::error_code error;
+  if (!fs::exists(path, error)) {
+    if (problems.Strict())
+      problems.Report(std::string(kFunctionWordsFileName),
+                      "missing; the repetition checks count the words it does not list");
+    return nullptr;
+  }
+  return std::make_unique<zr::ContentWords>(ReadWordList(path, problems));
+}
+
 int Run(const Options& options) {
-  Problems problems;
+  Problems problems(options.strict);
   Checks checks;
   checks.verbs = ReadWordList(options.sourceDir / kVerbsFileName, problems);
+  const auto contentWords = ReadContentWords(options.sourceDir, problems);
   std::unique_ptr<zr::phrasec::Speller> speller;
   if (options.spelling) {
     std::string why;
@@ -236,17 +314,22 @@ int Run(const Options& options) {
   }
 
   std::vector<OutputFile> outputs;
+  std::vector<zr::phrasec::SourceFile> sources;
   std::string counts;
   for (const auto& department : zr::kDepartments) {
     for (int column = 1; column <= zr::kColumns; ++column) {
       const std::string stem = std::string(1, department.letter) + static_cast<char>('0' + column);
+      auto& source = sources.emplace_back();
+      source.department = department.letter;
       const auto records =
-          ReadSource(options.sourceDir / (stem + ".txt"), column, checks, problems);
+          ReadSource(options.sourceDir / (stem + ".txt"), column, checks, problems, source);
       counts += std::to_string(records.size()) + (column < zr::kColumns ? "," : "\r\n");
       OutputFile& file = outputs.emplace_back(OutputFile{stem + ".dat", {}});
       for (const auto& record : records) file.bytes += record;
     }
   }
+  for (const auto& finding : zr::phrasec::RepetitionFindings(sources, contentWords.get()))
+    problems.ReportSetRule(finding.where, finding.message);
   if (problems.Any())
     return 1;
   // The counts file goes last: a reader that finds it can rely on the records it describes.
@@ -265,17 +348,21 @@ void PrintHelp() {
                "                         (default en_US; a path without .dic for other files)\n"
                "      --no-spelling      do not check spelling\n"
                "      --require-spelling fail when the dictionary cannot be loaded\n"
+               "      --strict           count broken quotations, repeated words and phrases\n"
+               "                         in two files as problems, not warnings\n"
                "  -h, --help             display this help and exit\n"
                "      --version          output version information and exit\n\n"
-               "Every problem is reported as FILE:LINE: message; then nothing is written.\n";
+               "Every problem is reported as FILE:LINE: message; then nothing is written.\n"
+               "A warning (FILE:LINE: warning: message) does not stop the set.\n";
 }
 
 // 0 to go on; otherwise the exit status.
 int ParseOptions(int argc, char** argv, Options& options) {
-  enum { kNoSpelling = 256, kRequireSpelling, kVersion };
+  enum { kNoSpelling = 256, kRequireSpelling, kStrict, kVersion };
   const option longOptions[] = {{"lang", required_argument, nullptr, 'l'},
                                 {"no-spelling", no_argument, nullptr, kNoSpelling},
                                 {"require-spelling", no_argument, nullptr, kRequireSpelling},
+                                {"strict", no_argument, nullptr, kStrict},
                                 {"help", no_argument, nullptr, 'h'},
                                 {"version", no_argument, nullptr, kVersion},
                                 {nullptr, 0, nullptr, 0}};
@@ -289,6 +376,9 @@ int ParseOptions(int argc, char** argv, Options& options) {
         break;
       case kRequireSpelling:
         options.requireSpelling = true;
+        break;
+      case kStrict:
+        options.strict = true;
         break;
       case 'h':
         PrintHelp();

@@ -5,11 +5,13 @@
 # SPDX-License-Identifier: MIT
 
 # Checks zeziru-ridaz-phrasec on small source sets built in a temporary directory, then on the bundled set.
-# Usage: phrasec_test.sh PATH/TO/zeziru-ridaz-phrasec PATH/TO/data/phrases
+# Usage: phrasec_test.sh PATH/TO/zeziru-ridaz-phrasec PATH/TO/data/phrases [BUNDLED_OPTIONS]
+# BUNDLED_OPTIONS: the options the build checks the bundled set with, as one word.
 set -u
 
 tool=$1
 bundled=$2
+bundled_options=${3:---require-spelling --lang en_US}
 # The phrase files the compiler reads, as "E1 E2 ...": the bundled set has every one of them.
 stems=$(cd "$bundled" && ls [A-Z][1-9].txt | sed 's/\.txt$//')
 source "$(dirname "$0")/../system/checks.sh"
@@ -41,6 +43,21 @@ new_case() {
   for stem in $stems; do
     for i in $(seq -w 1 12); do phrase "$stem" "$i"; done >"$src/$stem.txt"
   done
+}
+
+# A case checked as strictly as the bundled set, with function words that leave no content word in
+# its own phrases.
+new_strict_case() {
+  new_case
+  options="--no-spelling --strict"
+  printf 'the\nwill\nuse\nphrase\n' >"$src/function-words.txt"
+}
+
+# Appends each LINE (printf %b escapes allowed) to FILE of the case.
+add() {
+  local file=$1
+  shift
+  printf '%b\n' "$@" >>"$src/$file"
 }
 
 # Record N (from 1) of a .dat file, as hex.
@@ -87,10 +104,92 @@ test_column_rules() {
   expect_rejected T2.txt 'the board. And more' "T2.txt:13: holds a sentence end '.'" || return 1
   expect_rejected E3.txt 'will do it' 'E3.txt:13: a predicate ends the sentence' || return 1
   expect_rejected F3.txt 'will act. Now!' "F3.txt:13: holds a sentence end '.' before" || return 1
+  expect_rejected P2.txt 'the "rock star team' 'P2.txt:13: holds an odd number of double quotes' || return 1
+  expect_rejected P3.txt '""' 'P3.txt:13: holds nothing but quotes' || return 1
   new_case
   printf 'will\n' >"$src/verbs.txt"
   printf '"shall do it."\n' >>"$src/M3.txt"
   expect_rejected_run "M3.txt:13: a predicate begins with a verb form of verbs.txt, not 'shall'"
+}
+
+# A quoted phrase is wholly in quotes, so any two that meet make one balanced quotation.
+test_quote_rule() {
+  new_strict_case
+  add M2.txt '"the rock stars"'
+  add M3.txt '"will circle back."' '"might rethink synergy"!'
+  run_tool "$src" "$out"
+  expect "wholly quoted phrases compile: $(cat "$case_dir/err")" test "$rc" -eq 0 -a ! -s "$case_dir/err" || return 1
+  local row
+  for row in 'E2.txt|"next-level" execution' 'E3.txt|"will revisit the numbers" next quarter.' \
+    'P2.txt|the so-called "dream team"' 'T2.txt|"the "rock" stars"'; do
+    new_strict_case
+    add "${row%%|*}" "${row#*|}"
+    expect_rejected_run "${row%%|*}:13: a phrase with a quote at its start or end is wholly in quotes" || return 1
+  done
+}
+
+# What a reader of many texts notices: a word in more than 5% of a file (singular and plural as
+# one), column pairs of a department that share a word (case aside), a phrase in two files.
+test_repetition() {
+  new_strict_case
+  add E2.txt 'the strategy offices' 'the office strategies'
+  expect_rejected_run "E2.txt:13: 'office' stands in 2 of the file's 14 phrases, more than 5% (also lines 14)" || return 1
+  new_strict_case
+  add F2.txt 'the Synergy lead'
+  add F3.txt 'will rethink synergy.'
+  expect_rejected_run 'F2.txt+F3.txt: 0.59% of the subject-predicate pairs share a content word' || return 1
+  expect "the word and its lines: $(cat "$case_dir/err")" \
+    grep -qxF "F2.txt:13: 'synergy' is shared by 1 of those pairs (F3.txt:13)" "$case_dir/err" || return 1
+  new_strict_case
+  add M2.txt 'the night shift'
+  add T2.txt 'the night shift'
+  expect_rejected_run 'T2.txt:13: also in M2.txt:13'
+}
+
+# In a set of one's own the same rules only warn, by FILE:LINE, and the set still compiles.
+test_set_rules_warn_in_own_set() {
+  new_strict_case
+  options=--no-spelling
+  add E2.txt '"next-level" execution'
+  add M2.txt 'the night shift'
+  add T2.txt 'the night shift'
+  run_tool "$src" "$out"
+  expect "compiles: $(cat "$case_dir/err")" test "$rc" -eq 0 -a -e "$out/zintok.dat" || return 1
+  expect "quote warning" grep -qF 'E2.txt:13: warning: a phrase with a quote' "$case_dir/err" || return 1
+  expect "duplicate warning" grep -qxF 'T2.txt:13: warning: also in M2.txt:13' "$case_dir/err"
+}
+
+# Odd input is reported, never a crash, and then nothing is written.
+test_odd_input_is_reported() {
+  new_strict_case
+  : >"$src/E1.txt"
+  add P2.txt '"'
+  add T3.txt 'will x a y.'
+  expect_rejected_run 'E1.txt: 0 phrases, at least 12 needed' || return 1
+  expect "a lone quote" grep -qF 'P2.txt:13: holds an odd number of double quotes' "$case_dir/err" || return 1
+  new_strict_case
+  rm "$src"/[FMPT][1-9].txt
+  expect_rejected_run 'F1.txt: cannot read' || return 1
+  new_strict_case
+  rm "$src/function-words.txt"
+  expect_rejected_run 'function-words.txt: missing'
+}
+
+# A line far longer than any phrase is measured, not held: under an address space of 48 MiB a
+# 40 MiB line is still reported by its length, where reading it whole fails.
+test_long_line_memory_stays_flat() {
+  new_case
+  if grep -qa __asan_init "$tool"; then
+    echo "    skipped: a sanitized build reserves more address space than the limit" >&2
+    return 0
+  fi
+  { head -c $((40 << 20)) /dev/zero | tr '\0' x && echo; } >>"$src/E2.txt"
+  (ulimit -v $((48 << 10)) && exec "$tool" $options "$src" "$out") 2>"$case_dir/err"
+  rc=$?
+  expect "exit status 1, got $rc: $(head -c 300 "$case_dir/err")" test "$rc" -eq 1 || return 1
+  expect "the length: $(head -c 300 "$case_dir/err")" \
+    grep -qF 'E2.txt:13: line is 41943040 bytes, longer than any phrase' "$case_dir/err" || return 1
+  expect "no output directory" test ! -e "$out"
 }
 
 # 12 to 32767 phrases a file: a text needs 12 lines, and the counts are read as 16-bit numbers.
@@ -215,10 +314,11 @@ test_missing_or_broken_dictionary() {
   expect "says so" grep -qF 'cannot load the Hunspell dictionary' "$case_dir/err"
 }
 
-# The bundled set: checked with the real en_US dictionary, at least 100 phrases a file.
+# The bundled set, checked as the build checks it (with the real en_US dictionary), at least 100
+# phrases a file.
 test_bundled_set_compiles() {
   case_dir=$(mktemp -d "$work/case.XXXXXX")
-  options="--require-spelling --lang en_US"
+  options=$bundled_options
   run_tool "$bundled" "$case_dir/out"
   expect "exit status 0, got $rc: $(cat "$case_dir/err")" test "$rc" -eq 0 || return 1
   local counts
@@ -231,6 +331,7 @@ test_bundled_set_compiles() {
 run_tests test_rejects_long_phrase test_rejects_duplicate test_rejects_near_duplicate \
   test_rejects_trailing_blank test_rejects_leading_blank test_rejects_tab test_rejects_unencodable \
   test_rejects_invalid_utf8 test_rejects_c1_control test_rejects_no_break_space test_column_rules \
-  test_phrase_count_limits test_rejects_missing_file test_reports_every_problem \
+  test_quote_rule test_repetition test_set_rules_warn_in_own_set test_odd_input_is_reported \
+  test_long_line_memory_stays_flat test_phrase_count_limits test_rejects_missing_file test_reports_every_problem \
   test_failed_run_keeps_previous_output test_writes_records_and_counts test_encodes_windows_1252 \
   test_spelling test_missing_or_broken_dictionary test_bundled_set_compiles
