@@ -24,19 +24,26 @@ std::optional<std::string> FromUtf8(std::string_view utf8, const std::string& en
   return ConvertCharset(utf8, "UTF-8", encoding.c_str());
 }
 
-// A .dic file starts with its approximate word count; anything else is not a dictionary.
-bool LooksLoadable(const fs::path& aff, const fs::path& dic) {
+// A .dic file starts with its approximate word count; anything else is not a dictionary. Gives
+// the first entry's word (empty when there is none), which a loaded dictionary must know.
+std::optional<std::string> FirstEntry(const fs::path& aff, const fs::path& dic) {
   std::error_code error;
   if (!fs::is_regular_file(aff, error) || !fs::is_regular_file(dic, error))
-    return false;
+    return std::nullopt;
   std::ifstream affIn(aff, std::ios::binary);
   std::ifstream dicIn(dic, std::ios::binary);
   std::string first;
   if (!affIn || !std::getline(dicIn, first))
-    return false;
+    return std::nullopt;
   if (first.starts_with("\xEF\xBB\xBF"))
     first.erase(0, 3);
-  return !first.empty() && first.front() >= '0' && first.front() <= '9';
+  if (first.empty() || first.front() < '0' || first.front() > '9')
+    return std::nullopt;
+  std::string entry;
+  std::getline(dicIn, entry);
+  // Flags follow a slash; morphological fields follow a blank.
+  entry.erase(std::min(entry.find_first_of("/ \t\r"), entry.size()));
+  return entry;
 }
 
 std::optional<fs::path> FindDictionary(const std::string& language) {
@@ -90,12 +97,14 @@ std::unique_ptr<Speller> Speller::Open(const std::string& language, std::string&
   }
   const fs::path aff = base->string() + ".aff";
   const fs::path dic = base->string() + ".dic";
-  if (!LooksLoadable(aff, dic)) {
+  const auto entry = FirstEntry(aff, dic);
+  // Hunspell reports no failure of its own: a dictionary it could not load knows no word.
+  auto hunspell = entry ? std::make_unique<Hunspell>(aff.c_str(), dic.c_str()) : nullptr;
+  if (!hunspell || (!entry->empty() && !hunspell->spell(*entry))) {
     why = "cannot load the Hunspell dictionary " + dic.string();
     return nullptr;
   }
-  auto speller =
-      std::unique_ptr<Speller>(new Speller(std::make_unique<Hunspell>(aff.c_str(), dic.c_str())));
+  auto speller = std::unique_ptr<Speller>(new Speller(std::move(hunspell)));
   std::string encoding = speller->hunspell_->get_dict_encoding();
   std::transform(encoding.begin(), encoding.end(), encoding.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
