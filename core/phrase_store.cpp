@@ -51,11 +51,22 @@ void SelectDepartment(ZINTOK1& state, FileTable& files, std::int16_t index) {
   state.PhraseCounts = groups[row];
 }
 
+std::string PhraseFileStem(char letter, int column) {
+  std::string stem(1, letter);
+  stem += static_cast<char>('0' + column);
+  return stem;
+}
+
 std::string PhraseFileName(char letter, int column) {
-  std::string name(1, letter);
-  name += static_cast<char>('0' + column);
-  name += ".dat";
-  return name;
+  return PhraseFileStem(letter, column) + ".dat";
+}
+
+std::string CountsFileText(std::span<const std::string> fields) {
+  constexpr auto kPerLine = static_cast<std::size_t>(kColumns);
+  std::string text;
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    text.append(fields[i]).append((i + 1) % kPerLine != 0 ? "," : "\r\n");
+  return text;
 }
 
 PhraseFiles::PhraseFiles(FileTable& files, char letter) : files_(files), letter_(letter) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -49,8 +50,14 @@ void LoadDefaultDepartment(ZINTOK1& state, FileTable& files);
 // outside the table reads the file and changes nothing. On failure the state is left as it was.
 void SelectDepartment(ZINTOK1& state, FileTable& files, std::int16_t index);
 
+// "E1" for letter 'E', column 1: a phrase file's name without its ending (".dat" compiled,
+// ".txt" as a source).
+std::string PhraseFileStem(char letter, int column);
 // "E1.dat" for letter 'E', column 1.
 std::string PhraseFileName(char letter, int column);
+
+// The text of a counts file holding these fields in table order, one department a line.
+std::string CountsFileText(std::span<const std::string> fields);
 
 // The current department's three phrase files, open under numbers 1 to 3 for the lifetime of this
 // object; they close in the order 3, 2, 1 on every path.

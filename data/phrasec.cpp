@@ -315,16 +315,17 @@ int Run(const Options& options) {
 
   std::vector<OutputFile> outputs;
   std::vector<zr::phrasec::SourceFile> sources;
-  std::string counts;
+  std::vector<std::string> counts;
   for (const auto& department : zr::kDepartments) {
     for (int column = 1; column <= zr::kColumns; ++column) {
-      const std::string stem = std::string(1, department.letter) + static_cast<char>('0' + column);
       auto& source = sources.emplace_back();
       source.department = department.letter;
       const auto records =
-          ReadSource(options.sourceDir / (stem + ".txt"), column, checks, problems, source);
-      counts += std::to_string(records.size()) + (column < zr::kColumns ? "," : "\r\n");
-      OutputFile& file = outputs.emplace_back(OutputFile{stem + ".dat", {}});
+          ReadSource(options.sourceDir / (zr::PhraseFileStem(department.letter, column) + ".txt"),
+                     column, checks, problems, source);
+      counts.push_back(std::to_string(records.size()));
+      OutputFile& file =
+          outputs.emplace_back(OutputFile{zr::PhraseFileName(department.letter, column), {}});
       for (const auto& record : records) file.bytes += record;
     }
   }
@@ -333,7 +334,7 @@ int Run(const Options& options) {
   if (problems.Any())
     return 1;
   // The counts file goes last: a reader that finds it can rely on the records it describes.
-  outputs.push_back({"zintok.dat", counts});
+  outputs.push_back({std::string(zr::kCountsFileName), zr::CountsFileText(counts)});
   return WriteAll(options.outputDir, outputs) ? 0 : 1;
 }
 

@@ -89,10 +89,7 @@ std::vector<std::string> UniformCounts(int count) {
 }
 
 void DataDir::WriteCounts(const std::vector<std::string>& fields) const {
-  std::string counts;
-  for (std::size_t i = 0; i < fields.size(); ++i)
-    counts.append(fields[i]).append((i + 1) % kFieldsPerLine != 0 ? "," : "\r\n");
-  Write(kCountsFileName, counts);
+  Write(kCountsFileName, CountsFileText(fields));
 }
 
 void DataDir::WriteUniformSet(int count) const {
