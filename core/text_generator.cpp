@@ -60,11 +60,31 @@ std::int16_t DrawRecordNumber(std::int16_t count, float u) {
   return record > count ? count : record;
 }
 
-void MergeQuotes(std::string& left, std::string& right) {
-  if (!left.empty() && !right.empty() && left.back() == '"' && right.front() == '"') {
-    left.pop_back();
-    right.erase(0, 1);
+LinePhrases JoinPhrases(std::string_view a, std::string_view b, std::string_view c) noexcept {
+  if (!a.empty() && !b.empty() && a.back() == '"' && b.front() == '"') {
+    a.remove_suffix(1);
+    b.remove_prefix(1);
   }
+  // On b as the first merge left it.
+  if (!b.empty() && !c.empty() && b.back() == '"' && c.front() == '"') {
+    b.remove_suffix(1);
+    c.remove_prefix(1);
+  }
+  return {a, b, c};
+}
+
+void AppendLine(std::string& out, const LinePhrases& line, std::string_view end) {
+  out.append(line.a).append(", ").append(line.b).append(" ").append(line.c).append(end);
+}
+
+TextRecords DrawRecords(const std::array<std::int16_t, kColumns>& counts, RandomSource& random) {
+  random.Seed();
+  std::array<PickList, kColumns> picks;
+  TextRecords records{};
+  for (auto& line : records) {
+    for (std::size_t c = 0; c < line.size(); ++c) line[c] = DrawUnused(counts[c], picks[c], random);
+  }
+  return records;
 }
 
 void CheckPhraseFiles(const ZINTOK1& state, FileTable& files) {
@@ -74,25 +94,32 @@ void CheckPhraseFiles(const ZINTOK1& state, FileTable& files) {
     phrases.Read(column, state.PhraseCounts[static_cast<std::size_t>(column - 1)]);
 }
 
+DepartmentPhrases ReadDepartmentPhrases(const ZINTOK1& state, FileTable& files) {
+  CheckPhraseFiles(state, files);
+  DepartmentPhrases department;
+  department.letter = state.DeptLetter;
+  department.counts = state.PhraseCounts;
+  PhraseFiles phrases(files, state.DeptLetter);
+  for (int column = 1; column <= kColumns; ++column) {
+    const auto c = static_cast<std::size_t>(column - 1);
+    department.columns[c].reserve(static_cast<std::size_t>(state.PhraseCounts[c]));
+    for (std::int16_t record = 1; record <= state.PhraseCounts[c]; ++record)
+      department.columns[c].push_back(phrases.Read(column, record));
+  }
+  return department;
+}
+
 std::string Generate(const ZINTOK1& state, FileTable& files, RandomSource& random) {
   CheckCounts(state, files);
   PhraseFiles phrases(files, state.DeptLetter);
-  random.Seed();
-
-  std::array<PickList, kColumns> picks;
+  const TextRecords records = DrawRecords(state.PhraseCounts, random);
   std::string text;
   text.reserve(kLinesPerText * (3 * kRecordLength + 5));
-  for (int line = 0; line < kLinesPerText; ++line) {
-    std::array<std::int16_t, kColumns> records{};
-    for (std::size_t c = 0; c < records.size(); ++c) {
-      records[c] = DrawUnused(state.PhraseCounts[c], picks[c], random);
-    }
-    std::string a = phrases.Read(1, records[0]);
-    std::string b = phrases.Read(2, records[1]);
-    std::string c = phrases.Read(3, records[2]);
-    MergeQuotes(a, b);
-    MergeQuotes(b, c);
-    text.append(a).append(", ").append(b).append(" ").append(c).append(kLineSeparator);
+  for (const auto& line : records) {
+    const std::string a = phrases.Read(1, line[0]);
+    const std::string b = phrases.Read(2, line[1]);
+    const std::string c = phrases.Read(3, line[2]);
+    AppendLine(text, JoinPhrases(a, b, c), kLineSeparator);
   }
   return text;
 }
