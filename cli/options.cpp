@@ -59,6 +59,26 @@ std::string OutOfRange(std::string_view option, const std::string& value, std::u
          std::to_string(least) + " to " + std::to_string(std::numeric_limits<std::uint64_t>::max());
 }
 
+std::string FormNames() {
+  std::string names;
+  for (const FormName& form : kForms) {
+    if (!names.empty())
+      names += ", ";
+    names += form.name;
+  }
+  return names;
+}
+
+// A prefix of a form's name in any case; every form starts with a letter of its own.
+std::optional<Form> FindForm(std::string_view name) {
+  for (const FormName& form : kForms) {
+    if (!name.empty() && name.size() <= form.name.size() &&
+        SameLetters(form.name.substr(0, name.size()), name))
+      return form.form;
+  }
+  return std::nullopt;
+}
+
 std::string HelpText() {
   std::string help = "Usage: " + std::string(kProgram) + R"( [OPTION]...
 Write business filler prose to standard output, twelve lines a text, made
@@ -72,6 +92,12 @@ exactly as the Zeziru Ridaz window makes it.
   -a, --all              one text of each department in turn
   -n, --texts=N          N texts (of each department with --all), separated by
                          an empty line; default 1
+  -l, --lines=N          N lines in all, without the empty lines: texts in
+                         turn, the last one cut short (N sentences in the
+                         other forms)
+  -f, --format=FORM      lines (default), paragraphs (a text a line), html
+                         (a <p> a text), markdown, or json (JSON Lines, an
+                         object a text)
   -s, --seed=N           seed N, from 0 to 18446744073709551615: the same seed,
                          phrase set and options give the same output in
                          every release (default: the clock, as the window)
@@ -84,7 +110,8 @@ exactly as the Zeziru Ridaz window makes it.
   -h, --help             display this help and exit
       --version          output version information and exit
 
-Output is in the locale's character set (UTF-8 in the C locale).
+Output is in the locale's character set (UTF-8 in the C locale; JSON always
+UTF-8). The phrase set is read once, at the start.
 Exit status: 0 if all went well, 1 for a problem with the phrase set or the
 output, 2 for a usage error.
 
@@ -110,6 +137,10 @@ Request UsageError(std::string message) {
 }
 
 }  // namespace
+
+std::string_view DepartmentName(std::size_t row) {
+  return NameOf(kDepartments.at(row));
+}
 
 std::optional<std::size_t> FindDepartment(std::string_view name) {
   if (name.size() == 1) {
@@ -137,6 +168,10 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
   const QCommandLineOption all({QStringLiteral("a"), QStringLiteral("all")}, QString());
   const QCommandLineOption texts({QStringLiteral("n"), QStringLiteral("texts")}, QString(),
                                  QStringLiteral("n"));
+  const QCommandLineOption lines({QStringLiteral("l"), QStringLiteral("lines")}, QString(),
+                                 QStringLiteral("n"));
+  const QCommandLineOption format({QStringLiteral("f"), QStringLiteral("format")}, QString(),
+                                  QStringLiteral("form"));
   const QCommandLineOption seed({QStringLiteral("s"), QStringLiteral("seed")}, QString(),
                                 QStringLiteral("n"));
   const QCommandLineOption data(QStringLiteral("data"), QString(), QStringLiteral("dir"));
@@ -146,7 +181,7 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
   const QCommandLineOption version(QStringLiteral("version"), QString());
 
   QCommandLineParser parser;
-  parser.addOptions({department, all, texts, seed, data, crlf, raw, help, version});
+  parser.addOptions({department, all, texts, lines, format, seed, data, crlf, raw, help, version});
   QStringList list;
   for (const std::string& argument : arguments)
     list << QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size()));
@@ -188,6 +223,27 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
       return UsageError(OutOfRange("texts", value, 1));
     options.texts = *count;
   }
+  if (parser.isSet(lines)) {
+    if (parser.isSet(texts))
+      return UsageError("--lines and --texts exclude each other");
+    const std::string value = parser.value(lines).toStdString();
+    options.lines = WholeNumber(value, 1);
+    if (!options.lines)
+      return UsageError(OutOfRange("lines", value, 1));
+  }
+  if (parser.isSet(format)) {
+    const QStringList values = parser.values(format);
+    for (const QString& value : values) {
+      const std::string name = value.toStdString();
+      const auto form = FindForm(name);
+      if (!form)
+        return UsageError("--format: '" + name + "' is not one of " + FormNames());
+      if (value != values.front() && *form != options.form)
+        return UsageError("--format: one form at a time, not '" + values.front().toStdString() +
+                          "' and '" + name + "'");
+      options.form = *form;
+    }
+  }
   if (parser.isSet(seed)) {
     const std::string value = parser.value(seed).toStdString();
     options.seed = WholeNumber(value, 0);
@@ -201,6 +257,8 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   options.crlf = parser.isSet(crlf);
   options.raw = parser.isSet(raw);
+  if (options.raw && options.form == Form::kJson)
+    return UsageError("--raw writes Windows-1252, and JSON is UTF-8");
   return request;
 }
 

@@ -6,9 +6,11 @@
 
 #include <sys/stat.h>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <string_view>
 #include <vector>
 
 #include "core/phrase_store.h"
@@ -33,18 +35,167 @@ void CheckDirectory(const std::filesystem::path& dir) {
     throw Failure(err::kPathFileAccessError, dir.string() + ": not a directory");
 }
 
-// The counts of every department asked for, checked as far as the first text would need them.
-std::vector<ZINTOK1> LoadDepartments(const Options& options, FileTable& files) {
+// A department's phrases as they are written: in the output's character set and line ends.
+struct Department {
+  std::string_view name;
+  std::array<std::int16_t, kColumns> counts{};
+  std::array<std::vector<std::string>, kColumns> columns;
+};
+
+// The counts of every department asked for and their phrases, each in the form it is written in.
+std::vector<Department> LoadDepartments(const Options& options, FileTable& files,
+                                        const Encoder& encoder) {
   CheckDirectory(files.directory());
-  std::vector<ZINTOK1> departments;
+  std::vector<Department> departments;
   for (const std::size_t row : options.departments) {
     ZINTOK1 state;
     SelectDepartment(state, files, static_cast<std::int16_t>(row));
-    CheckPhraseFiles(state, files);
-    departments.push_back(state);
+    DepartmentPhrases read = ReadDepartmentPhrases(state, files);
+    Department& department = departments.emplace_back();
+    department.name = DepartmentName(row);
+    department.counts = read.counts;
+    for (std::size_t c = 0; c < read.columns.size(); ++c) {
+      for (const std::string& phrase : read.columns[c])
+        encoder.Append(phrase, department.columns[c].emplace_back());
+    }
   }
   return departments;
 }
+
+// CommonMark's backslash escapes, where a character could start markup: anywhere for these, and
+// at the start of a paragraph for a list marker, a heading underline or a numbered list.
+void AppendMarkdown(std::string_view text, std::string& out) {
+  std::size_t digits = 0;
+  while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (std::string_view("\\`*_[]<>&#|~!").find(c) != std::string_view::npos ||
+        (i == 0 && (c == '-' || c == '+' || c == '=')) ||
+        (i == digits && digits > 0 && (c == '.' || c == ')')))
+      out += '\\';
+    out += c;
+  }
+}
+
+void AppendHtml(std::string_view text, std::string& out) {
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
+    }
+  }
+}
+
+void AppendJsonString(std::string_view text, std::string& out) {
+  out += '"';
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (byte < 0x20) {
+      constexpr std::string_view kHex = "0123456789abcdef";
+      out.append("\\u00").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+}
+
+// Lays texts out in one form, from their draws and their department's phrases.
+class Layout {
+ public:
+  Layout(const Options& options, std::string_view lineEnd)
+      : form_(options.form), lineEnd_(lineEnd), emptyLines_(!options.lines) {}
+
+  // The first `lines` lines of the text that `records` draws.
+  void Append(const Department& department, const TextRecords& records, int lines,
+              std::string& out) {
+    if (form_ == Form::kLines) {
+      if (!first_ && emptyLines_)
+        out += lineEnd_;
+      for (int i = 0; i < lines; ++i) AppendLine(out, Join(department, records, i), lineEnd_);
+    } else {
+      AppendOther(department, records, lines, out);
+    }
+    first_ = false;
+  }
+
+ private:
+  static LinePhrases Join(const Department& department, const TextRecords& records, int i) {
+    const auto& line = records[static_cast<std::size_t>(i)];
+    const auto phrase = [&](std::size_t c) -> std::string_view {
+      return department.columns[c][static_cast<std::size_t>(line[c] - 1)];
+    };
+    return JoinPhrases(phrase(0), phrase(1), phrase(2));
+  }
+
+  void AppendOther(const Department& department, const TextRecords& records, int lines,
+                   std::string& out) {
+    if (!first_ && (form_ == Form::kParagraphs || form_ == Form::kMarkdown))
+      out += lineEnd_;
+    if (form_ == Form::kJson) {
+      out += R"({"department":)";
+      AppendJsonString(department.name, out);
+      out += R"(,"lines":[)";
+    } else if (form_ == Form::kHtml) {
+      out += "<p>";
+    }
+    paragraph_.clear();
+    for (int i = 0; i < lines; ++i) {
+      std::string_view between = i == 0 ? "" : " ";
+      if (form_ == Form::kJson) {
+        line_.clear();
+        AppendLine(line_, Join(department, records, i), "");
+        out += i == 0 ? "" : ",";
+        AppendJsonString(line_, out);
+      } else {
+        AppendLine(paragraph_.append(between), Join(department, records, i), "");
+      }
+    }
+    switch (form_) {
+      case Form::kParagraphs:
+        out += paragraph_;
+        break;
+      case Form::kHtml:
+        AppendHtml(paragraph_, out), out += "</p>";
+        break;
+      case Form::kMarkdown:
+        AppendMarkdown(paragraph_, out);
+        break;
+      case Form::kJson:
+        out += "]}";
+        break;
+      case Form::kLines:
+        break;
+    }
+    out += lineEnd_;
+  }
+
+  Form form_;
+  std::string_view lineEnd_;
+  // Between texts in the form of lines; --lines counts lines without them.
+  bool emptyLines_;
+  bool first_ = true;
+  std::string paragraph_;
+  std::string line_;
+};
 
 }  // namespace
 
@@ -52,25 +203,35 @@ int WriteTexts(const Options& options, FileTable& files, RandomSource& random,
                const Encoder& encoder, Output& output, std::string& problem) {
   try {
     try {
-      const std::vector<ZINTOK1> departments = LoadDepartments(options, files);
-      bool first = true;
-      for (std::uint64_t round = 0; round < options.texts; ++round) {
-        for (const ZINTOK1& state : departments) {
-          const std::string text = Generate(state, files, random);
-          std::string& buffer = output.buffer();
-          if (!first)
-            buffer += encoder.EmptyLine();
-          first = false;
-          encoder.Append(text, buffer);
+      // JSON is UTF-8 whatever the locale; its strings carry line breaks as \n.
+      const Encoder json = Encoder::ForCharacterSet("UTF-8", false);
+      const std::vector<Department> departments =
+          LoadDepartments(options, files, options.form == Form::kJson ? json : encoder);
+      Layout layout(options, encoder.LineEnd());
+      // Lines still to write with --lines, else texts still to write of each department.
+      std::uint64_t left = options.lines ? *options.lines : options.texts;
+      while (left > 0) {
+        for (const Department& department : departments) {
+          const TextRecords records = DrawRecords(department.counts, random);
+          int lines = kLinesPerText;
+          if (options.lines) {
+            if (left < kLinesPerText)
+              lines = static_cast<int>(left);
+            left -= static_cast<std::uint64_t>(lines);
+          }
+          layout.Append(department, records, lines, output.buffer());
           if (!output.Commit())
             return 0;
+          if (left == 0)
+            break;
         }
+        if (!options.lines)
+          --left;
       }
       output.Flush();
       return 0;
     } catch (const Failure& failure) {
       problem = failure.what();
-      // The texts made before it are whole.
       output.Flush();
       return 1;
     }
