@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <string_view>
@@ -36,11 +37,25 @@ void CheckDirectory(const std::filesystem::path& dir) {
 }
 
 // A department's phrases as they are written: in the output's character set and line ends.
+// They lie end to end in one block with kSlack bytes after the last, so that a line can copy every
+// phrase as kSlack bytes at once and move on by its length.
 struct Department {
+  struct Span {
+    std::uint32_t offset;
+    std::uint32_t size;
+  };
   std::string_view name;
   std::array<std::int16_t, kColumns> counts{};
-  std::array<std::vector<std::string>, kColumns> columns;
+  std::string block;
+  std::array<std::vector<Span>, kColumns> columns;
+
+  std::string_view Phrase(std::size_t column, std::int16_t record) const noexcept {
+    const Span span = columns[column][static_cast<std::size_t>(record - 1)];
+    return {block.data() + span.offset, span.size};
+  }
 };
+
+constexpr std::size_t kSlack = 64;
 
 // The counts of every department asked for and their phrases, each in the form it is written in.
 std::vector<Department> LoadDepartments(const Options& options, FileTable& files,
@@ -55,9 +70,15 @@ std::vector<Department> LoadDepartments(const Options& options, FileTable& files
     department.name = DepartmentName(row);
     department.counts = read.counts;
     for (std::size_t c = 0; c < read.columns.size(); ++c) {
-      for (const std::string& phrase : read.columns[c])
-        encoder.Append(phrase, department.columns[c].emplace_back());
+      for (const std::string& phrase : read.columns[c]) {
+        const std::size_t offset = department.block.size();
+        encoder.Append(phrase, department.block);
+        department.columns[c].push_back(
+            {static_cast<std::uint32_t>(offset),
+             static_cast<std::uint32_t>(department.block.size() - offset)});
+      }
     }
+    department.block.append(kSlack, '\0');
   }
   return departments;
 }
@@ -128,9 +149,22 @@ class Layout {
   void Append(const Department& department, const TextRecords& records, int lines,
               std::string& out) {
     if (form_ == Form::kLines) {
-      if (!first_ && emptyLines_)
-        out += lineEnd_;
-      for (int i = 0; i < lines; ++i) AppendLine(out, Join(department, records, i), lineEnd_);
+      // Sized once and written in place: most of the command's time is spent here.
+      std::array<LinePhrases, kLinesPerText> joined;
+      const std::string_view before = !first_ && emptyLines_ ? lineEnd_ : "";
+      std::size_t size = before.size();
+      for (int i = 0; i < lines; ++i) {
+        joined[static_cast<std::size_t>(i)] = Join(department, records, i);
+        size += LineSize(joined[static_cast<std::size_t>(i)], lineEnd_);
+      }
+      const std::size_t start = out.size();
+      out.resize(start + size + kSlack);
+      char* to = out.data() + start;
+      std::memcpy(to, before.data(), before.size());
+      to += before.size();
+      for (int i = 0; i < lines; ++i)
+        to = WriteLine<kSlack>(to, joined[static_cast<std::size_t>(i)], lineEnd_);
+      out.resize(start + size);
     } else {
       AppendOther(department, records, lines, out);
     }
@@ -140,10 +174,8 @@ class Layout {
  private:
   static LinePhrases Join(const Department& department, const TextRecords& records, int i) {
     const auto& line = records[static_cast<std::size_t>(i)];
-    const auto phrase = [&](std::size_t c) -> std::string_view {
-      return department.columns[c][static_cast<std::size_t>(line[c] - 1)];
-    };
-    return JoinPhrases(phrase(0), phrase(1), phrase(2));
+    return JoinPhrases(department.Phrase(0, line[0]), department.Phrase(1, line[1]),
+                       department.Phrase(2, line[2]));
   }
 
   void AppendOther(const Department& department, const TextRecords& records, int lines,
@@ -197,44 +229,55 @@ class Layout {
   std::string line_;
 };
 
+// Every text after the set is read: nothing here can fail but the output.
+template <class Random>
+int WriteFromMemory(const Options& options, const std::vector<Department>& departments,
+                    Random& random, std::string_view lineEnd, Output& output) {
+  Layout layout(options, lineEnd);
+  // Lines still to write with --lines, else texts still to write of each department.
+  std::uint64_t left = options.lines ? *options.lines : options.texts;
+  while (left > 0) {
+    for (const Department& department : departments) {
+      const TextRecords records = DrawRecords(department.counts, random);
+      int lines = kLinesPerText;
+      if (options.lines) {
+        if (left < kLinesPerText)
+          lines = static_cast<int>(left);
+        left -= static_cast<std::uint64_t>(lines);
+      }
+      layout.Append(department, records, lines, output.buffer());
+      if (!output.Commit())
+        return 0;
+      if (left == 0)
+        break;
+    }
+    if (!options.lines)
+      --left;
+  }
+  output.Flush();
+  return 0;
+}
+
 }  // namespace
 
 int WriteTexts(const Options& options, FileTable& files, RandomSource& random,
                const Encoder& encoder, Output& output, std::string& problem) {
   try {
+    std::vector<Department> departments;
     try {
       // JSON is UTF-8 whatever the locale; its strings carry line breaks as \n.
       const Encoder json = Encoder::ForCharacterSet("UTF-8", false);
-      const std::vector<Department> departments =
-          LoadDepartments(options, files, options.form == Form::kJson ? json : encoder);
-      Layout layout(options, encoder.LineEnd());
-      // Lines still to write with --lines, else texts still to write of each department.
-      std::uint64_t left = options.lines ? *options.lines : options.texts;
-      while (left > 0) {
-        for (const Department& department : departments) {
-          const TextRecords records = DrawRecords(department.counts, random);
-          int lines = kLinesPerText;
-          if (options.lines) {
-            if (left < kLinesPerText)
-              lines = static_cast<int>(left);
-            left -= static_cast<std::uint64_t>(lines);
-          }
-          layout.Append(department, records, lines, output.buffer());
-          if (!output.Commit())
-            return 0;
-          if (left == 0)
-            break;
-        }
-        if (!options.lines)
-          --left;
-      }
-      output.Flush();
-      return 0;
+      departments = LoadDepartments(options, files, options.form == Form::kJson ? json : encoder);
     } catch (const Failure& failure) {
       problem = failure.what();
-      output.Flush();
       return 1;
     }
+    // The program's own two sources by their final types, so that their draws inline.
+    if (auto* seeded = dynamic_cast<FixedSeedRandom*>(&random))
+      return WriteFromMemory(options, departments, *seeded, encoder.LineEnd(), output);
+    if (auto* clock = dynamic_cast<ClockSeededRandom*>(&random))
+      return WriteFromMemory(options, departments, *clock, encoder.LineEnd(), output);
+    return WriteFromMemory(options, departments, random, encoder.LineEnd(), output);
   } catch (const OutputError& error) {
     problem = error.what();
   } catch (const std::bad_alloc&) {

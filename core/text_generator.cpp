@@ -4,7 +4,6 @@
 
 #include "core/text_generator.h"
 
-#include <algorithm>
 #include <array>
 
 #include "core/phrase_store.h"
@@ -14,20 +13,6 @@
 namespace zr {
 
 namespace {
-
-// Record numbers already drawn in one column of the current text.
-class PickList {
- public:
-  bool Contains(std::int16_t record) const {
-    const auto end = picks_.begin() + static_cast<std::ptrdiff_t>(size_);
-    return std::find(picks_.begin(), end, record) != end;
-  }
-  void Add(std::int16_t record) { picks_[size_++] = record; }
-
- private:
-  std::array<std::int16_t, kLinesPerText> picks_{};
-  std::size_t size_ = 0;
-};
 
 void CheckCounts(const ZINTOK1& state, const FileTable& files) {
   for (int column = 1; column <= kColumns; ++column) {
@@ -42,18 +27,9 @@ void CheckCounts(const ZINTOK1& state, const FileTable& files) {
   }
 }
 
-std::int16_t DrawUnused(std::int16_t count, PickList& picks, RandomSource& random) {
-  std::int16_t record;
-  do {
-    record = DrawRecordNumber(count, random.Next());
-  } while (picks.Contains(record));
-  picks.Add(record);
-  return record;
-}
-
 }  // namespace
 
-std::int16_t DrawRecordNumber(std::int16_t count, float u) {
+std::int16_t detail::DrawRecordNumberInFull(std::int16_t count, float u) {
   // The product of two floats is exact in double precision.
   const double product = static_cast<double>(count) * static_cast<double>(u);
   const std::int16_t record = ToInt16(Floor(product) + 1.0);
@@ -74,17 +50,9 @@ LinePhrases JoinPhrases(std::string_view a, std::string_view b, std::string_view
 }
 
 void AppendLine(std::string& out, const LinePhrases& line, std::string_view end) {
-  out.append(line.a).append(", ").append(line.b).append(" ").append(line.c).append(end);
-}
-
-TextRecords DrawRecords(const std::array<std::int16_t, kColumns>& counts, RandomSource& random) {
-  random.Seed();
-  std::array<PickList, kColumns> picks;
-  TextRecords records{};
-  for (auto& line : records) {
-    for (std::size_t c = 0; c < line.size(); ++c) line[c] = DrawUnused(counts[c], picks[c], random);
-  }
-  return records;
+  const std::size_t start = out.size();
+  out.resize(start + LineSize(line, end));
+  WriteLine(out.data() + start, line, end);
 }
 
 void CheckPhraseFiles(const ZINTOK1& state, FileTable& files) {
