@@ -70,9 +70,7 @@ DepartmentPhrases ReadDepartmentPhrases(const ZINTOK1& state, FileTable& files) 
   PhraseFiles phrases(files, state.DeptLetter);
   for (int column = 1; column <= kColumns; ++column) {
     const auto c = static_cast<std::size_t>(column - 1);
-    department.columns[c].reserve(static_cast<std::size_t>(state.PhraseCounts[c]));
-    for (std::int16_t record = 1; record <= state.PhraseCounts[c]; ++record)
-      department.columns[c].push_back(phrases.Read(column, record));
+    department.columns[c] = phrases.ReadAll(column, state.PhraseCounts[c]);
   }
   return department;
 }
