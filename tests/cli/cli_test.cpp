@@ -114,6 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"EmptyForm", {"--format="}, Kind::kUsageError},
         ParseRow{"RawJson", {"--raw", "-f", "json"}, Kind::kUsageError},
         ParseRow{"UnknownOption", {"--pages", "3"}, Kind::kUsageError},
+        ParseRow{"LongNameShortened", {"--dep", "fin", "--se=4"}, Kind::kTexts, {1}, 1, 4},
+        ParseRow{"BundledFlagsAndValue", {"-an2"}, Kind::kTexts, {0, 1, 2, 3, 4}, 2},
+        ParseRow{"AmbiguousPrefix", {"--d", "fin"}, Kind::kUsageError},
+        ParseRow{"FlagWithValue", {"--crlf=yes"}, Kind::kUsageError},
+        ParseRow{"AfterTheEndOfOptions", {"--", "-a"}, Kind::kUsageError},
         ParseRow{"StrayArgument", {"3"}, Kind::kUsageError},
         ParseRow{"EmptyDataDir", {"--data="}, Kind::kUsageError}),
     test::RowTag{});
