@@ -123,8 +123,11 @@ struct Parsed {
         }
         if (!id || name.empty())
           return "unknown option '--" + name + "'";
-        if (*id == kOptionCount)
-          return "option '--" + name + "' is ambiguous: " + candidates;
+        if (*id == kOptionCount) {
+          std::string problem = "option '--" + name + "' is ambiguous: ";
+          problem += candidates;
+          return problem;
+        }
         const std::string full = "--" + std::string(kOptions[*id].name);
         if (!kOptions[*id].takesValue) {
           if (equals != std::string::npos)
@@ -297,14 +300,14 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
     for (std::size_t row = 0; row < kDepartments.size(); ++row) options.departments.push_back(row);
   }
   if (parser.isSet(department)) {
-    const std::string name = parser.value(department);
+    const std::string& name = parser.value(department);
     const auto row = FindDepartment(name);
     if (!row)
       return UsageError("--department: '" + name + "' is not one of " + DepartmentNames());
     options.departments = {*row};
   }
   if (parser.isSet(texts)) {
-    const std::string value = parser.value(texts);
+    const std::string& value = parser.value(texts);
     const auto count = WholeNumber(value, 1);
     if (!count)
       return UsageError(OutOfRange("texts", value, 1));
@@ -313,7 +316,7 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
   if (parser.isSet(lines)) {
     if (parser.isSet(texts))
       return UsageError("--lines and --texts exclude each other");
-    const std::string value = parser.value(lines);
+    const std::string& value = parser.value(lines);
     options.lines = WholeNumber(value, 1);
     if (!options.lines)
       return UsageError(OutOfRange("lines", value, 1));
@@ -331,7 +334,7 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
     }
   }
   if (parser.isSet(seed)) {
-    const std::string value = parser.value(seed);
+    const std::string& value = parser.value(seed);
     options.seed = WholeNumber(value, 0);
     if (!options.seed)
       return UsageError(OutOfRange("seed", value, 0));

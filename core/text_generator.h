@@ -117,8 +117,8 @@ char* WriteLine(char* to, const LinePhrases& line, std::string_view end) noexcep
     to += part.size();
   };
   phrase(line.a);
-  std::memcpy(to, ", ", 2);
-  to += 2;
+  *to++ = ',';
+  *to++ = ' ';
   phrase(line.b);
   *to++ = ' ';
   phrase(line.c);

@@ -291,7 +291,7 @@ TEST_P(Forms, LaysOutEveryLineOfTheTextsAndEscapesWhatTheFormNeeds) {
   test::DataDir dir;
   dir.WriteUniformSet(12);
   dir.WritePhrases("E1.dat", std::vector<std::string>(12, "-1 <A&B> caf\xE9"));
-  dir.WritePhrases("E2.dat", std::vector<std::string>(12, "back\\slash \"q\""));
+  dir.WritePhrases("E2.dat", std::vector<std::string>(12, R"(back\slash "q")"));
   dir.WritePhrases("E3.dat", std::vector<std::string>(12, "\"r*s_t\tu"));
   FileTable files(dir.path());
   Options options;
