@@ -83,59 +83,70 @@ std::vector<Department> LoadDepartments(const Options& options, FileTable& files
   return departments;
 }
 
+// The bytes a form must escape, as a table: escaping copies the runs between them whole.
+using Specials = std::array<bool, 256>;
+constexpr Specials Marks(std::string_view bytes, bool controls) {
+  Specials marks{};
+  for (const char c : bytes) marks[static_cast<unsigned char>(c)] = true;
+  for (std::size_t c = 0; controls && c < 0x20; ++c) marks[c] = true;
+  return marks;
+}
+
+template <class Escape>
+void AppendEscaped(std::string_view text, const Specials& specials, std::string& out,
+                   Escape escape) {
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!specials[static_cast<unsigned char>(text[i])])
+      continue;
+    out.append(text.substr(run, i - run));
+    escape(text[i], out);
+    run = i + 1;
+  }
+  out.append(text.substr(run));
+}
+
 // CommonMark's backslash escapes, where a character could start markup: anywhere for these, and
 // at the start of a paragraph for a list marker, a heading underline or a numbered list.
 void AppendMarkdown(std::string_view text, std::string& out) {
+  static constexpr Specials kSpecials = Marks("\\`*_[]<>&#|~!", false);
+  const auto backslash = [](char c, std::string& to) { to.append(1, '\\').append(1, c); };
   std::size_t digits = 0;
   while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (std::string_view("\\`*_[]<>&#|~!").find(c) != std::string_view::npos ||
-        (i == 0 && (c == '-' || c == '+' || c == '=')) ||
-        (i == digits && digits > 0 && (c == '.' || c == ')')))
-      out += '\\';
-    out += c;
+  if (!text.empty() && (text[0] == '-' || text[0] == '+' || text[0] == '=')) {
+    out += '\\';
+  } else if (digits > 0 && digits < text.size() && (text[digits] == '.' || text[digits] == ')')) {
+    out.append(text.substr(0, digits)).append(1, '\\');
+    text.remove_prefix(digits);
   }
+  AppendEscaped(text, kSpecials, out, backslash);
 }
 
 void AppendHtml(std::string_view text, std::string& out) {
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-    }
-  }
+  static constexpr Specials kSpecials = Marks("&<>", false);
+  AppendEscaped(text, kSpecials, out, [](char c, std::string& to) {
+    to += c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;";
+  });
 }
 
 void AppendJsonString(std::string_view text, std::string& out) {
+  static constexpr Specials kSpecials = Marks("\"\\", true);
   out += '"';
-  for (const char c : text) {
+  AppendEscaped(text, kSpecials, out, [](char c, std::string& to) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
+      to.append(1, '\\').append(1, c);
     } else if (c == '\n') {
-      out += "\\n";
+      to += "\\n";
     } else if (c == '\r') {
-      out += "\\r";
+      to += "\\r";
     } else if (c == '\t') {
-      out += "\\t";
-    } else if (byte < 0x20) {
-      constexpr std::string_view kHex = "0123456789abcdef";
-      out.append("\\u00").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
+      to += "\\t";
     } else {
-      out += c;
+      constexpr std::string_view kHex = "0123456789abcdef";
+      to.append("\\u00").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
     }
-  }
+  });
   out += '"';
 }
 
