@@ -202,7 +202,7 @@ class Layout {
     }
     paragraph_.clear();
     for (int i = 0; i < lines; ++i) {
-      std::string_view between = i == 0 ? "" : " ";
+      const std::string_view between = i == 0 ? "" : " ";
       if (form_ == Form::kJson) {
         line_.clear();
         AppendLine(line_, Join(department, records, i), "");
@@ -217,7 +217,8 @@ class Layout {
         out += paragraph_;
         break;
       case Form::kHtml:
-        AppendHtml(paragraph_, out), out += "</p>";
+        AppendHtml(paragraph_, out);
+        out += "</p>";
         break;
       case Form::kMarkdown:
         AppendMarkdown(paragraph_, out);
