@@ -68,9 +68,8 @@ inline std::int16_t DrawRecordNumber(std::int16_t count, float u) {
 using TextRecords = std::array<std::array<std::int16_t, kColumns>, kLinesPerText>;
 
 // Seeds `random` for a new text and draws its records, no record twice in a column: the one draw of
-// every text, the window's from its files and the text command's from memory alike.
-// A template so that the text command's sources, final classes, draw inline; every caller gets
-// the same draws from the same values.
+// every text, the window's from its files and the text command's from memory alike. A template
+// so that the text command's random sources, final classes, draw inline.
 template <class Random>
 TextRecords DrawRecords(const std::array<std::int16_t, kColumns>& counts, Random& random) {
   random.Seed();
@@ -101,8 +100,8 @@ void AppendLine(std::string& out, const LinePhrases& line, std::string_view end)
 
 // The bytes of that line, and the line written at `to`, returning its end: for a caller that sizes
 // its buffer once for many lines. With a slack, every phrase has that many bytes readable from its
-// start and `to` that many writable past the line: a phrase no longer is copied as slack bytes, at
-// once, and the next part overwrites the rest.
+// start and `to` that many writable past the line: a phrase no longer than the slack is copied as
+// one block of that size, and the next part overwrites what lies past its end.
 inline std::size_t LineSize(const LinePhrases& line, std::string_view end) noexcept {
   return line.a.size() + line.b.size() + line.c.size() + 3 + end.size();
 }
