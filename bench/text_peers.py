@@ -18,7 +18,8 @@ faker-js's lines per second, and within 5 times the time of cat. Then the comman
 resident memory at LINES and at ten times as many.
 
 faker-js is installed with npm into a temporary folder that is removed at the end; nothing is
-installed anywhere else. Needs node and npm, and the network for the one npm install.
+installed anywhere else. Needs npm, node 20.19 or later (faker-js 10 requires it) and the
+network for the one npm install.
 """
 import os
 import shutil
