@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: MIT
 
-// The text command's streaming loop, per text, against BM_IoFloor (generate_bench.cpp): the same
-// opens and reads with nothing else.
+// The text command's stream in process: the phrase set read once, then texts from memory in each
+// form, written to /dev/null in 64 KiB blocks. Whole-process figures against faker-js and cat come
+// from text_peers.py.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -19,17 +20,17 @@
 
 namespace {
 
-// Generate, the conversion to UTF-8 with LF line ends and the 64 KiB writes, to /dev/null; the
-// checks before the first text are spread over a batch of texts.
-void BM_TextStream(benchmark::State& state) {
-  constexpr std::uint64_t kBatch = 1000;
+// One batch is one run of the command: the set read and checked once, then `lines` lines, so the
+// reading is spread over them as it is in a run. Reported per line.
+void RunLines(benchmark::State& state, zr::cli::Form form, std::uint64_t lines) {
   zr::FileTable files(ZR_BENCH_PHRASE_DIR);
   const zr::UniqueFd sink(::open("/dev/null", O_WRONLY | O_CLOEXEC));
   const zr::cli::Encoder encoder = zr::cli::Encoder::ForCharacterSet("UTF-8", false);
   zr::cli::Options options;
-  options.texts = kBatch;
+  options.lines = lines;
+  options.form = form;
   zr::FixedSeedRandom random(1);
-  while (state.KeepRunningBatch(kBatch)) {
+  while (state.KeepRunningBatch(static_cast<benchmark::IterationCount>(lines))) {
     zr::cli::Output output(sink.get(), 64 * 1024);
     std::string problem;
     if (zr::cli::WriteTexts(options, files, random, encoder, output, problem) != 0) {
@@ -39,6 +40,24 @@ void BM_TextStream(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_TextStream);
+
+// The amount: 1,200,000 lines, as text_peers.py writes them.
+void BM_LineStream(benchmark::State& state) {
+  RunLines(state, static_cast<zr::cli::Form>(state.range(0)), 1'200'000);
+}
+BENCHMARK(BM_LineStream)
+    ->ArgName("form")
+    ->Arg(static_cast<int>(zr::cli::Form::kLines))
+    ->Arg(static_cast<int>(zr::cli::Form::kParagraphs))
+    ->Arg(static_cast<int>(zr::cli::Form::kHtml))
+    ->Arg(static_cast<int>(zr::cli::Form::kMarkdown))
+    ->Arg(static_cast<int>(zr::cli::Form::kJson))
+    ->Unit(benchmark::kNanosecond);
+
+// A short run, 120 lines: what reading the set costs against the lines made from it.
+void BM_ShortRun(benchmark::State& state) {
+  RunLines(state, zr::cli::Form::kLines, 120);
+}
+BENCHMARK(BM_ShortRun);
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include "cli/options.h"
 
-#include <QCommandLineParser>
-#include <QStringList>
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <limits>
@@ -59,6 +59,137 @@ std::string OutOfRange(std::string_view option, const std::string& value, std::u
          std::to_string(least) + " to " + std::to_string(std::numeric_limits<std::uint64_t>::max());
 }
 
+// The options, GNU style: "--name=VALUE" or "--name VALUE", a long name shortened to any prefix no
+// other name shares, "-xVALUE" or "-x VALUE", flags bundled as in "-ah". Plain getopt_long would do
+// the same but keeps its state in globals.
+struct OptionSpec {
+  char letter;  // 0: none
+  std::string_view name;
+  bool takesValue;
+};
+enum Id {
+  department,
+  all,
+  texts,
+  lines,
+  format,
+  seed,
+  data,
+  crlf,
+  raw,
+  help,
+  version,
+  kOptionCount
+};
+constexpr OptionSpec kOptions[kOptionCount] = {
+    {'d', "department", true}, {'a', "all", false},  {'n', "texts", true}, {'l', "lines", true},
+    {'f', "format", true},     {'s', "seed", true},  {0, "data", true},    {0, "crlf", false},
+    {0, "raw", false},         {'h', "help", false}, {0, "version", false}};
+
+struct Parsed {
+  // Every value given, in order: a flag has an empty one.
+  std::array<std::vector<std::string>, kOptionCount> given;
+  std::vector<std::string> positional;
+
+  bool isSet(Id id) const { return !given[id].empty(); }
+  const std::string& value(Id id) const { return given[id].back(); }
+  const std::vector<std::string>& values(Id id) const { return given[id]; }
+
+  // Empty, or what is wrong.
+  std::string Parse(const std::vector<std::string>& arguments) {
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+      const std::string& word = arguments[i];
+      if (word == "--") {
+        positional.insert(positional.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                          arguments.end());
+        break;
+      }
+      if (word.starts_with("--")) {
+        const std::size_t equals = word.find('=');
+        const std::string name = word.substr(2, equals == std::string::npos ? equals : equals - 2);
+        std::optional<Id> id;
+        std::string candidates;
+        for (int o = 0; o < kOptionCount; ++o) {
+          if (!kOptions[o].name.starts_with(name))
+            continue;
+          if (kOptions[o].name == name) {
+            id = static_cast<Id>(o);
+            candidates.clear();
+            break;
+          }
+          candidates += candidates.empty() ? "" : ", ";
+          candidates += "--" + std::string(kOptions[o].name);
+          id = id ? std::optional<Id>(kOptionCount) : static_cast<Id>(o);
+        }
+        if (!id || name.empty())
+          return "unknown option '--" + name + "'";
+        if (*id == kOptionCount) {
+          std::string problem = "option '--" + name + "' is ambiguous: ";
+          problem += candidates;
+          return problem;
+        }
+        const std::string full = "--" + std::string(kOptions[*id].name);
+        if (!kOptions[*id].takesValue) {
+          if (equals != std::string::npos)
+            return "option '" + full + "' takes no value";
+          given[*id].emplace_back();
+        } else if (equals != std::string::npos) {
+          given[*id].push_back(word.substr(equals + 1));
+        } else if (i + 1 < arguments.size()) {
+          given[*id].push_back(arguments[++i]);
+        } else {
+          return "option '" + full + "' needs a value";
+        }
+        continue;
+      }
+      if (word.size() < 2 || word[0] != '-') {
+        positional.push_back(word);
+        continue;
+      }
+      for (std::size_t at = 1; at < word.size(); ++at) {
+        const auto* spec = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                        [&](const OptionSpec& o) { return o.letter == word[at]; });
+        if (spec == std::end(kOptions))
+          return "unknown option '-" + std::string(1, word[at]) + "'";
+        auto& values = given[static_cast<std::size_t>(spec - std::begin(kOptions))];
+        if (!spec->takesValue) {
+          values.emplace_back();
+          continue;
+        }
+        if (at + 1 < word.size()) {
+          values.push_back(word.substr(at + 1));
+        } else if (i + 1 < arguments.size()) {
+          values.push_back(arguments[++i]);
+        } else {
+          return "option '-" + std::string(1, word[at]) + "' needs a value";
+        }
+        break;
+      }
+    }
+    return {};
+  }
+};
+
+std::string FormNames() {
+  std::string names;
+  for (const FormName& form : kForms) {
+    if (!names.empty())
+      names += ", ";
+    names += form.name;
+  }
+  return names;
+}
+
+// A prefix of a form's name in any case; every form starts with a letter of its own.
+std::optional<Form> FindForm(std::string_view name) {
+  for (const FormName& form : kForms) {
+    if (!name.empty() && name.size() <= form.name.size() &&
+        SameLetters(form.name.substr(0, name.size()), name))
+      return form.form;
+  }
+  return std::nullopt;
+}
+
 std::string HelpText() {
   std::string help = "Usage: " + std::string(kProgram) + R"( [OPTION]...
 Write business filler prose to standard output, twelve lines a text, made
@@ -72,6 +203,12 @@ exactly as the Zeziru Ridaz window makes it.
   -a, --all              one text of each department in turn
   -n, --texts=N          N texts (of each department with --all), separated by
                          an empty line; default 1
+  -l, --lines=N          N lines in all, without the empty lines: texts in
+                         turn, the last one cut short (N sentences in the
+                         other forms)
+  -f, --format=FORM      lines (default), paragraphs (a text a line), html
+                         (a <p> a text), markdown, or json (JSON Lines, an
+                         object a text)
   -s, --seed=N           seed N, from 0 to 18446744073709551615: the same seed,
                          phrase set and options give the same output in
                          every release (default: the clock, as the window)
@@ -84,7 +221,8 @@ exactly as the Zeziru Ridaz window makes it.
   -h, --help             display this help and exit
       --version          output version information and exit
 
-Output is in the locale's character set (UTF-8 in the C locale).
+Output is in the locale's character set (UTF-8 in the C locale; JSON always
+UTF-8). The phrase set is read once, at the start.
 Exit status: 0 if all went well, 1 for a problem with the phrase set or the
 output, 2 for a usage error.
 
@@ -111,6 +249,10 @@ Request UsageError(std::string message) {
 
 }  // namespace
 
+std::string_view DepartmentName(std::size_t row) {
+  return NameOf(kDepartments.at(row));
+}
+
 std::optional<std::size_t> FindDepartment(std::string_view name) {
   if (name.size() == 1) {
     const std::size_t row =
@@ -132,26 +274,9 @@ std::optional<std::size_t> FindDepartment(std::string_view name) {
 }
 
 Request ParseCommandLine(const std::vector<std::string>& arguments) {
-  const QCommandLineOption department({QStringLiteral("d"), QStringLiteral("department")},
-                                      QString(), QStringLiteral("name"));
-  const QCommandLineOption all({QStringLiteral("a"), QStringLiteral("all")}, QString());
-  const QCommandLineOption texts({QStringLiteral("n"), QStringLiteral("texts")}, QString(),
-                                 QStringLiteral("n"));
-  const QCommandLineOption seed({QStringLiteral("s"), QStringLiteral("seed")}, QString(),
-                                QStringLiteral("n"));
-  const QCommandLineOption data(QStringLiteral("data"), QString(), QStringLiteral("dir"));
-  const QCommandLineOption crlf(QStringLiteral("crlf"), QString());
-  const QCommandLineOption raw(QStringLiteral("raw"), QString());
-  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-  const QCommandLineOption version(QStringLiteral("version"), QString());
-
-  QCommandLineParser parser;
-  parser.addOptions({department, all, texts, seed, data, crlf, raw, help, version});
-  QStringList list;
-  for (const std::string& argument : arguments)
-    list << QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size()));
-  if (!parser.parse(list))
-    return UsageError(parser.errorText().toStdString());
+  Parsed parser;
+  if (std::string problem = parser.Parse(arguments); !problem.empty())
+    return UsageError(problem);
 
   Request request;
   if (parser.isSet(help)) {
@@ -164,8 +289,8 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
     request.text = VersionText();
     return request;
   }
-  if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
-    return UsageError("unexpected argument '" + extra.front().toStdString() + "'");
+  if (!parser.positional.empty())
+    return UsageError("unexpected argument '" + parser.positional.front() + "'");
 
   Options& options = request.options;
   if (parser.isSet(all) && parser.isSet(department))
@@ -175,32 +300,54 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
     for (std::size_t row = 0; row < kDepartments.size(); ++row) options.departments.push_back(row);
   }
   if (parser.isSet(department)) {
-    const std::string name = parser.value(department).toStdString();
+    const std::string& name = parser.value(department);
     const auto row = FindDepartment(name);
     if (!row)
       return UsageError("--department: '" + name + "' is not one of " + DepartmentNames());
     options.departments = {*row};
   }
   if (parser.isSet(texts)) {
-    const std::string value = parser.value(texts).toStdString();
+    const std::string& value = parser.value(texts);
     const auto count = WholeNumber(value, 1);
     if (!count)
       return UsageError(OutOfRange("texts", value, 1));
     options.texts = *count;
   }
+  if (parser.isSet(lines)) {
+    if (parser.isSet(texts))
+      return UsageError("--lines and --texts exclude each other");
+    const std::string& value = parser.value(lines);
+    options.lines = WholeNumber(value, 1);
+    if (!options.lines)
+      return UsageError(OutOfRange("lines", value, 1));
+  }
+  if (parser.isSet(format)) {
+    const std::vector<std::string>& values = parser.values(format);
+    for (const std::string& name : values) {
+      const auto form = FindForm(name);
+      if (!form)
+        return UsageError("--format: '" + name + "' is not one of " + FormNames());
+      if (&name != &values.front() && *form != options.form)
+        return UsageError("--format: one form at a time, not '" + values.front() + "' and '" +
+                          name + "'");
+      options.form = *form;
+    }
+  }
   if (parser.isSet(seed)) {
-    const std::string value = parser.value(seed).toStdString();
+    const std::string& value = parser.value(seed);
     options.seed = WholeNumber(value, 0);
     if (!options.seed)
       return UsageError(OutOfRange("seed", value, 0));
   }
   if (parser.isSet(data)) {
-    options.data = parser.value(data).toLocal8Bit().toStdString();
+    options.data = parser.value(data);
     if (options.data.empty())
       return UsageError("--data: the directory name is empty");
   }
   options.crlf = parser.isSet(crlf);
   options.raw = parser.isSet(raw);
+  if (options.raw && options.form == Form::kJson)
+    return UsageError("--raw writes Windows-1252, and JSON is UTF-8");
   return request;
 }
 

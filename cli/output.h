@@ -26,8 +26,8 @@ class Encoder {
   ~Encoder();
 
   void Append(std::string_view text, std::string& out) const;
-  // What separates two texts: one empty line.
-  std::string_view EmptyLine() const noexcept { return crlf_ ? "\r\n" : "\n"; }
+  // What ends a line, and so an empty line between two texts too.
+  std::string_view LineEnd() const noexcept { return crlf_ ? "\r\n" : "\n"; }
 
  private:
   struct Converter;

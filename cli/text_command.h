@@ -14,10 +14,10 @@
 
 namespace zr::cli {
 
-// The texts the options ask for, from the generator the window uses, each made whole before any of
-// it is written. Returns the exit status: 0, or 1 with a one-line problem naming its file in
-// `problem`. The phrase set is checked before the first text, so a data problem writes nothing;
-// a text that fails later (a file changed or unreadable meanwhile) writes nothing of itself.
+// The texts the options ask for, in their form, drawn as the window draws them, each made whole
+// before any of it is written. The phrase set is checked and read once, before the first text: a
+// data problem writes nothing, and a set that changes during the run cannot change its output.
+// Returns the exit status: 0, or 1 with a one-line problem naming its file in `problem`.
 int WriteTexts(const Options& options, FileTable& files, RandomSource& random,
                const Encoder& encoder, Output& output, std::string& problem);
 

@@ -4,6 +4,8 @@
 
 #include "core/phrase_store.h"
 
+#include <algorithm>
+
 #include "runtime/failure.h"
 
 namespace zr {
@@ -90,6 +92,18 @@ std::string PhraseFiles::Read(int column, std::int16_t record) {
   std::string phrase(TrimTrailingSpaces(files_.ReadRecord(column, record)));
   BlankLoneLineBreaks(phrase);
   return phrase;
+}
+
+std::vector<std::string> PhraseFiles::ReadAll(int column, std::int16_t count) {
+  const std::string records = files_.ReadRecords(column, 1, count);
+  std::vector<std::string> phrases;
+  phrases.reserve(static_cast<std::size_t>(std::max<std::int16_t>(count, 0)));
+  for (std::size_t at = 0; at < records.size(); at += kRecordLength) {
+    std::string& phrase = phrases.emplace_back(
+        TrimTrailingSpaces(std::string_view(records).substr(at, kRecordLength)));
+    BlankLoneLineBreaks(phrase);
+  }
+  return phrases;
 }
 
 }  // namespace zr

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/zintok1.h"
 #include "runtime/files.h"
@@ -71,6 +72,8 @@ class PhraseFiles {
   // The record of that column's file with its trailing spaces removed, and every CR or LF byte
   // that is not part of a CR LF pair read as a space.
   std::string Read(int column, std::int16_t record);
+  // Records 1 to count of that column, each as Read gives it, in one read.
+  std::vector<std::string> ReadAll(int column, std::int16_t count);
 
  private:
   FileTable& files_;

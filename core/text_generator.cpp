@@ -4,7 +4,6 @@
 
 #include "core/text_generator.h"
 
-#include <algorithm>
 #include <array>
 
 #include "core/phrase_store.h"
@@ -14,20 +13,6 @@
 namespace zr {
 
 namespace {
-
-// Record numbers already drawn in one column of the current text.
-class PickList {
- public:
-  bool Contains(std::int16_t record) const {
-    const auto end = picks_.begin() + static_cast<std::ptrdiff_t>(size_);
-    return std::find(picks_.begin(), end, record) != end;
-  }
-  void Add(std::int16_t record) { picks_[size_++] = record; }
-
- private:
-  std::array<std::int16_t, kLinesPerText> picks_{};
-  std::size_t size_ = 0;
-};
 
 void CheckCounts(const ZINTOK1& state, const FileTable& files) {
   for (int column = 1; column <= kColumns; ++column) {
@@ -42,29 +27,32 @@ void CheckCounts(const ZINTOK1& state, const FileTable& files) {
   }
 }
 
-std::int16_t DrawUnused(std::int16_t count, PickList& picks, RandomSource& random) {
-  std::int16_t record;
-  do {
-    record = DrawRecordNumber(count, random.Next());
-  } while (picks.Contains(record));
-  picks.Add(record);
-  return record;
-}
-
 }  // namespace
 
-std::int16_t DrawRecordNumber(std::int16_t count, float u) {
+std::int16_t detail::DrawRecordNumberInFull(std::int16_t count, float u) {
   // The product of two floats is exact in double precision.
   const double product = static_cast<double>(count) * static_cast<double>(u);
   const std::int16_t record = ToInt16(Floor(product) + 1.0);
   return record > count ? count : record;
 }
 
-void MergeQuotes(std::string& left, std::string& right) {
-  if (!left.empty() && !right.empty() && left.back() == '"' && right.front() == '"') {
-    left.pop_back();
-    right.erase(0, 1);
+LinePhrases JoinPhrases(std::string_view a, std::string_view b, std::string_view c) noexcept {
+  if (!a.empty() && !b.empty() && a.back() == '"' && b.front() == '"') {
+    a.remove_suffix(1);
+    b.remove_prefix(1);
   }
+  // On b as the first merge left it.
+  if (!b.empty() && !c.empty() && b.back() == '"' && c.front() == '"') {
+    b.remove_suffix(1);
+    c.remove_prefix(1);
+  }
+  return {a, b, c};
+}
+
+void AppendLine(std::string& out, const LinePhrases& line, std::string_view end) {
+  const std::size_t start = out.size();
+  out.resize(start + LineSize(line, end));
+  WriteLine(out.data() + start, line, end);
 }
 
 void CheckPhraseFiles(const ZINTOK1& state, FileTable& files) {
@@ -74,25 +62,30 @@ void CheckPhraseFiles(const ZINTOK1& state, FileTable& files) {
     phrases.Read(column, state.PhraseCounts[static_cast<std::size_t>(column - 1)]);
 }
 
+DepartmentPhrases ReadDepartmentPhrases(const ZINTOK1& state, FileTable& files) {
+  CheckPhraseFiles(state, files);
+  DepartmentPhrases department;
+  department.letter = state.DeptLetter;
+  department.counts = state.PhraseCounts;
+  PhraseFiles phrases(files, state.DeptLetter);
+  for (int column = 1; column <= kColumns; ++column) {
+    const auto c = static_cast<std::size_t>(column - 1);
+    department.columns[c] = phrases.ReadAll(column, state.PhraseCounts[c]);
+  }
+  return department;
+}
+
 std::string Generate(const ZINTOK1& state, FileTable& files, RandomSource& random) {
   CheckCounts(state, files);
   PhraseFiles phrases(files, state.DeptLetter);
-  random.Seed();
-
-  std::array<PickList, kColumns> picks;
+  const TextRecords records = DrawRecords(state.PhraseCounts, random);
   std::string text;
   text.reserve(kLinesPerText * (3 * kRecordLength + 5));
-  for (int line = 0; line < kLinesPerText; ++line) {
-    std::array<std::int16_t, kColumns> records{};
-    for (std::size_t c = 0; c < records.size(); ++c) {
-      records[c] = DrawUnused(state.PhraseCounts[c], picks[c], random);
-    }
-    std::string a = phrases.Read(1, records[0]);
-    std::string b = phrases.Read(2, records[1]);
-    std::string c = phrases.Read(3, records[2]);
-    MergeQuotes(a, b);
-    MergeQuotes(b, c);
-    text.append(a).append(", ").append(b).append(" ").append(c).append(kLineSeparator);
+  for (const auto& line : records) {
+    const std::string a = phrases.Read(1, line[0]);
+    const std::string b = phrases.Read(2, line[1]);
+    const std::string c = phrases.Read(3, line[2]);
+    AppendLine(text, JoinPhrases(a, b, c), kLineSeparator);
   }
   return text;
 }

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <variant>
@@ -133,22 +134,25 @@ void FileTable::ReadNumbers(int number, std::span<std::int16_t> out) {
 }
 
 std::string FileTable::ReadRecord(int number, long recordNumber) {
+  return ReadRecords(number, recordNumber, 1);
+}
+
+std::string FileTable::ReadRecords(int number, long first, long count) {
   OpenFile& open = Bound(number);
   auto* records = std::get_if<RecordFile>(&open.file);
   if (records == nullptr)
     throw Failure(err::kBadFileMode, open.Name() + ": not open for records");
   const RecordFile& file = *records;
-  if (recordNumber < 1) {
+  if (first < 1)
     throw Failure(err::kBadRecordNumber,
-                  file.name + ": bad record number " + std::to_string(recordNumber));
-  }
+                  file.name + ": bad record number " + std::to_string(first));
   const auto length = static_cast<std::size_t>(file.recordLength);
-  const auto offset = static_cast<off_t>(recordNumber - 1) * file.recordLength;
-  std::string record(length, ' ');
+  const auto offset = static_cast<off_t>(first - 1) * file.recordLength;
+  std::string bytes(length * static_cast<std::size_t>(std::max(count, 0L)), ' ');
   std::size_t got = 0;
-  while (got < length) {
-    const ssize_t n =
-        ::pread(file.fd.get(), record.data() + got, length - got, offset + static_cast<off_t>(got));
+  while (got < bytes.size()) {
+    const ssize_t n = ::pread(file.fd.get(), bytes.data() + got, bytes.size() - got,
+                              offset + static_cast<off_t>(got));
     if (n < 0 && errno == EINTR)
       continue;
     if (n < 0)
@@ -157,11 +161,12 @@ std::string FileTable::ReadRecord(int number, long recordNumber) {
       break;
     got += static_cast<std::size_t>(n);
   }
-  if (got < length) {
-    throw Failure(err::kInputPastEndOfFile, file.name + ": record " + std::to_string(recordNumber) +
+  if (got < bytes.size()) {
+    const long past = first + static_cast<long>(got / length);
+    throw Failure(err::kInputPastEndOfFile, file.name + ": record " + std::to_string(past) +
                                                 " lies past the end of the file");
   }
-  return record;
+  return bytes;
 }
 
 }  // namespace zr

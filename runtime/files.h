@@ -45,6 +45,9 @@ class FileTable {
   // The record of the given number (from 1) as raw bytes. Fails with 63 below 1 and 62 when the
   // record does not lie wholly inside the file.
   std::string ReadRecord(int number, long recordNumber);
+  // Records first to first + count - 1 end to end, in one read where the system allows; fails as
+  // ReadRecord would on the first record it cannot read.
+  std::string ReadRecords(int number, long first, long count);
 
   const std::filesystem::path& directory() const noexcept { return directory_; }
 

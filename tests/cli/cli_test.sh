@@ -30,6 +30,13 @@ refusals=(
   "2||--texts -1|--texts: '-1'"
   "2||--texts 99999999999999999999|--texts: '99999999999999999999'"
   "2||--seed x|--seed: 'x'"
+  "2||--lines 0|--lines: '0' is not a whole number from 1"
+  "2||--lines -1|--lines: '-1'"
+  "2||--lines 18446744073709551616|--lines: '18446744073709551616'"
+  "2||--lines 3 --texts 2|--lines and --texts exclude each other"
+  "2||--format html -f json|--format: one form at a time, not 'html' and 'json'"
+  "2||--format xml|--format: 'xml' is not one of lines, paragraphs, html, markdown, json"
+  "2||--raw --format json|--raw writes Windows-1252, and JSON is UTF-8"
   "2||--department sales|--department: 'sales' is not one of"
   "2||--bogus|bogus"
   "1|sed -i '3s/.*/34,35,40000/' zintok.dat||zintok.dat: line 3: 40000 does not fit in 16 bits"
@@ -142,6 +149,10 @@ test_completion() {
   expect "--department=" test "$(complete_words --department = M)" = Marketing || return 1
   expect "directories for --data" test "$(complete_words --data "$case_dir/s")" = "$case_dir/set" ||
     return 1
+  expect "forms" test "$(complete_words --format=M)" = markdown || return 1
+  expect "forms after -f" test "$(complete_words -f '')" = "lines paragraphs html markdown json" ||
+    return 1
+  expect "nothing for a number of lines" test "$(complete_words --lines '')" = "" || return 1
   expect "nothing for a seed" test "$(complete_words --seed '')" = ""
 }
 

@@ -17,7 +17,8 @@ set=$(cd "$3" && pwd) || exit 1
 mkdir -p "$4" && golden=$(cd "$4" && pwd) || exit 1
 regenerate="cmake --build build --target regenerate_golden_texts"
 
-# name|options: every option takes part somewhere, every department once, the seed's two ends.
+# name|options: every option and form takes part somewhere, every department once, the seed's two
+# ends.
 cases=(
   "executive-seed-1|--seed 1"
   "financial-prefix-three-texts|--department fin --texts 3 --seed 20260101"
@@ -25,6 +26,13 @@ cases=(
   "personnel-raw|-d Personnel --seed 2 --raw"
   "technical-crlf|--department=TECH --seed 42 --crlf"
   "all-twice-largest-seed|--all --texts 2 --seed 18446744073709551615"
+  "technical-crlf-three-texts|-d t --texts 3 --seed 7 --crlf"
+  "executive-lines-cut-short|--lines 30 --seed 3"
+  "all-lines-paragraphs|--all --lines 40 --format paragraphs --seed 11"
+  "financial-html|-d f -n 2 --format=html -s 5"
+  "marketing-markdown|-d mark -n 2 -f markdown -s 6"
+  "all-json-crlf|-a --format json --seed 9 --crlf"
+  "personnel-paragraphs-raw|-d p -n 2 -f p --raw -s 4"
 )
 
 # The compiled files in a fixed order: the counts file, then the phrase files.

@@ -255,6 +255,22 @@ TEST(RecordReads, ReadTheRecordAtItsOffset) {
   EXPECT_EQ(files.ReadRecord(2, 2), "second" + std::string(34, ' '));
   EXPECT_EQ(files.ReadRecord(2, 3), std::string(40, 'x'));
   EXPECT_EQ(files.ReadRecord(2, 1), "first" + std::string(35, ' '));
+  EXPECT_EQ(files.ReadRecords(2, 2, 2), "second" + std::string(34, ' ') + std::string(40, 'x'));
+}
+
+TEST(RecordReads, ARunOfRecordsNamesTheFirstItCannotRead) {
+  test::DataDir dir;
+  dir.Write("p.dat", std::string(3 * 40 + 39, 'a'));  // three records and most of a fourth
+  FileTable files(dir.path());
+  files.OpenRecords(1, "p.dat", 40);
+  try {
+    files.ReadRecords(1, 2, 5);
+    ADD_FAILURE() << "records 2 to 6 of a file of three read";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.number(), err::kInputPastEndOfFile);
+    EXPECT_EQ(std::string(failure.what()),
+              (dir.path() / "p.dat").string() + ": record 4 lies past the end of the file");
+  }
 }
 
 TEST(RecordReads, RecordsOutsideTheFileFail) {
