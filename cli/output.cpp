@@ -27,22 +27,6 @@ bool IsUtf8(std::string_view codeset) {
   return name == "UTF8";
 }
 
-// The generator's text with LF line ends: every CR it writes comes before an LF.
-std::string WithoutCarriageReturns(std::string_view text) {
-  std::string lines;
-  lines.reserve(text.size());
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t cr = text.find("\r\n", start);
-    const std::size_t end = cr == std::string_view::npos ? text.size() : cr;
-    lines.append(text.substr(start, end - start));
-    if (cr == std::string_view::npos)
-      break;
-    lines += '\n';
-    start = cr + 2;
-  }
-  return lines;
-}
-
 }  // namespace
 
 struct Encoder::Converter {
@@ -114,7 +98,7 @@ void Encoder::Append(std::string_view text, std::string& out) const {
   }
   std::string lines;
   if (!crlf_) {
-    lines = WithoutCarriageReturns(text);
+    lines = CrLfToLf(text);
     text = lines;
   }
   if (kind_ == Kind::kUtf8) {

@@ -80,6 +80,21 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& i) {
 
 }  // namespace
 
+std::string CrLfToLf(std::string_view text) {
+  std::string lines;
+  lines.reserve(text.size());
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t cr = text.find("\r\n", start);
+    const std::size_t end = cr == std::string_view::npos ? text.size() : cr;
+    lines.append(text.substr(start, end - start));
+    if (cr == std::string_view::npos)
+      break;
+    lines += '\n';
+    start = cr + 2;
+  }
+  return lines;
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());

@@ -20,9 +20,7 @@ namespace zr {
 namespace {
 // The core's text is Windows-1252 with CR LF line ends; the edit box holds Unicode lines.
 QString ToDisplayText(const std::string& bytes) {
-  QString text = QString::fromStdString(Cp1252ToUtf8(bytes));
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return text;
+  return QString::fromStdString(Cp1252ToUtf8(CrLfToLf(bytes)));
 }
 }  // namespace
 
