@@ -26,6 +26,7 @@
 #include "core/text_generator.h"
 #include "data/content_words.h"
 #include "runtime/random.h"
+#include "tests/support/fakes.h"
 
 namespace {
 
@@ -133,7 +134,7 @@ int main(int argc, char** argv) {
       for (std::size_t c = 0; c < words.size(); ++c) {
         for (const auto& phrase : phrases[c]) words[c].push_back(contentWords.Of(phrase));
       }
-      zr::SeededRandom random(1);
+      zr::test::SeededRandom random(1);
       std::set<std::string> seen;
       int fresh = 0;
       // Per column: the text each record last came in, and the gaps between its comings.

@@ -33,6 +33,7 @@
 #include "runtime/files.h"
 #include "runtime/random.h"
 #include "runtime/text.h"
+#include "tests/support/fakes.h"
 #include "ui/form1.h"
 
 namespace {
@@ -129,7 +130,7 @@ BENCHMARK(BM_GenerateClick)->UseManualTime()->Unit(benchmark::kMicrosecond);
 // Generated texts one after another, as the window shows them, up to `bytes` of UTF-8.
 QString LongText(std::size_t bytes) {
   zr::FileTable files(ZR_BENCH_PHRASE_DIR);
-  zr::SeededRandom random(1);
+  zr::test::SeededRandom random(1);
   zr::ZINTOK1 shared;
   zr::LoadDefaultDepartment(shared, files);
   std::string text;

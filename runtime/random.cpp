@@ -6,10 +6,6 @@
 
 namespace zr {
 
-float SeededRandom::Next() {
-  return UnitFloat(static_cast<std::uint32_t>(engine_()));
-}
-
 void ClockSeededRandom::Seed() {
   stream_.Start(static_cast<std::uint64_t>(clock_.Now().time_since_epoch().count()));
 }

@@ -75,20 +75,6 @@ class FixedSeedRandom final : public RandomSource {
   SplitMixStream stream_;
 };
 
-// Reproducible runs for tests: the n-th Seed() starts the sequence of seed + n, so every text
-// differs, yet two sources made with the same seed give the same texts. Tests count on its
-// particular draws; nothing users see depends on it.
-class SeededRandom final : public RandomSource {
- public:
-  explicit SeededRandom(std::uint32_t seed) : next_(seed), engine_(seed) {}
-  void Seed() override { engine_.seed(next_++); }
-  float Next() override;
-
- private:
-  std::uint32_t next_;
-  std::mt19937 engine_;
-};
-
 // 24 random bits as a float in [0, 1): every value is exact in single precision.
 inline float UnitFloat(std::uint32_t bits) noexcept {
   return static_cast<float>(bits >> 8) * 0x1p-24f;

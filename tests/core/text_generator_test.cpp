@@ -43,7 +43,7 @@ class TextGenerator : public testing::Test {
 TEST_F(TextGenerator, TwelveLinesOfOpeningCommaMiddleSpaceClosing) {
   dir.WriteUniformSet(30);
   UseDepartment('F', {30, 30, 30});
-  SeededRandom random(7);
+  test::SeededRandom random(7);
   const std::string text = Generate(state, files, random);
   const auto lines = Lines(text);
   ASSERT_EQ(lines.size(), 12u);
@@ -65,7 +65,7 @@ TEST_F(TextGenerator, ACountOfTwelveUsesEveryRecordOnce) {
   dir.WriteUniformSet(12);
   UseDepartment('T', {12, 12, 12});
   for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-    SeededRandom random(seed);
+    test::SeededRandom random(seed);
     std::set<std::string> openings;
     for (const auto& line : Lines(Generate(state, files, random)))
       openings.insert(line.substr(0, 5));
@@ -76,7 +76,7 @@ TEST_F(TextGenerator, ACountOfTwelveUsesEveryRecordOnce) {
 TEST_F(TextGenerator, OnlyRecordsUpToTheCountAreDrawn) {
   dir.WriteUniformSet(40);
   UseDepartment('E', {12, 40, 12});
-  SeededRandom random(3);
+  test::SeededRandom random(3);
   for (const auto& line : Lines(Generate(state, files, random))) {
     EXPECT_LE(std::stoi(line.substr(3, 2)), 12) << line;
   }
@@ -125,7 +125,7 @@ TEST_P(QuoteMerging, JoinsQuotesOnlyWhereBothSidesHaveOne) {
   }
   // Identical records let every draw read the same line.
   UseDepartment('M', {12, 12, 12});
-  SeededRandom random(1);
+  test::SeededRandom random(1);
   EXPECT_EQ(Lines(Generate(state, files, random))[0], row.line);
 }
 
@@ -173,7 +173,7 @@ TEST_F(TextGenerator, CheckPhraseFilesFindsWhatOnlyALaterDrawWouldMeet) {
 TEST_F(TextGenerator, FileFailuresCloseEverythingAndTheNextRunWorks) {
   dir.WriteUniformSet(12);
   UseDepartment('P', {12, 12, 12});
-  SeededRandom random(9);
+  test::SeededRandom random(9);
   struct Row {
     std::string file;
     std::string bytes;  // empty: remove the file

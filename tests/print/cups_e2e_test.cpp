@@ -65,7 +65,7 @@ struct PrintingWindow {
 
   test::DataDir dir;
   FileTable files{dir.path()};
-  SeededRandom random{1};
+  test::SeededRandom random{1};
   ZINTOK1 state;
   std::unique_ptr<QtPrinter> printer = QtPrinter::ForDefaultPrinter();
   Form1 form{state, {files, random, kClock, *printer}};

@@ -66,8 +66,8 @@ TEST(Text, Windows1252RoundTrip) {
 }
 
 TEST(Random, ValuesLieInTheUnitIntervalAndSeededRunsRepeat) {
-  SeededRandom random(42);
-  SeededRandom twin(42);
+  test::SeededRandom random(42);
+  test::SeededRandom twin(42);
   std::vector<float> first;
   for (int text = 0; text < 3; ++text) {
     random.Seed();

@@ -32,7 +32,7 @@ class HandlerTest : public testing::Test {
 
   DataDir dir;
   FileTable files{dir.path()};
-  SeededRandom random{1};
+  test::SeededRandom random{1};
   FixedClock clock{std::chrono::system_clock::time_point{} + std::chrono::hours(24 * 20000)};
   RecordingPrinter printer;
   ZINTOK1 state;
