@@ -4,11 +4,13 @@
 
 #include "cli/options.h"
 
+#include <getopt.h>
+
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <charconv>
 #include <limits>
+#include <map>
 
 #include "core/phrase_store.h"
 
@@ -59,113 +61,102 @@ std::string OutOfRange(std::string_view option, const std::string& value, std::u
          std::to_string(least) + " to " + std::to_string(std::numeric_limits<std::uint64_t>::max());
 }
 
-// The options, GNU style: "--name=VALUE" or "--name VALUE", a long name shortened to any prefix no
-// other name shares, "-xVALUE" or "-x VALUE", flags bundled as in "-ah". Plain getopt_long would do
-// the same but keeps its state in globals.
-struct OptionSpec {
-  char letter;  // 0: none
-  std::string_view name;
-  bool takesValue;
+// The letters are the short options; the rest have long names only.
+enum Id : int {
+  kDepartment = 'd',
+  kAll = 'a',
+  kTexts = 'n',
+  kLines = 'l',
+  kFormat = 'f',
+  kSeed = 's',
+  kHelp = 'h',
+  kData = 256,
+  kCrlf,
+  kRaw,
+  kVersion
 };
-enum Id {
-  department,
-  all,
-  texts,
-  lines,
-  format,
-  seed,
-  data,
-  crlf,
-  raw,
-  help,
-  version,
-  kOptionCount
-};
-constexpr OptionSpec kOptions[kOptionCount] = {
-    {'d', "department", true}, {'a', "all", false},  {'n', "texts", true}, {'l', "lines", true},
-    {'f', "format", true},     {'s', "seed", true},  {0, "data", true},    {0, "crlf", false},
-    {0, "raw", false},         {'h', "help", false}, {0, "version", false}};
+
+// The options as getopt_long reads them, GNU style. The leading '-' hands the other arguments back
+// in order, so POSIXLY_CORRECT in the environment changes nothing; the ':' keeps getopt quiet and
+// tells a missing value from an unknown option.
+constexpr char kShortOptions[] = "-:d:an:l:f:s:h";
+constexpr option kLongOptions[] = {{"department", required_argument, nullptr, kDepartment},
+                                   {"all", no_argument, nullptr, kAll},
+                                   {"texts", required_argument, nullptr, kTexts},
+                                   {"lines", required_argument, nullptr, kLines},
+                                   {"format", required_argument, nullptr, kFormat},
+                                   {"seed", required_argument, nullptr, kSeed},
+                                   {"data", required_argument, nullptr, kData},
+                                   {"crlf", no_argument, nullptr, kCrlf},
+                                   {"raw", no_argument, nullptr, kRaw},
+                                   {"help", no_argument, nullptr, kHelp},
+                                   {"version", no_argument, nullptr, kVersion},
+                                   {nullptr, 0, nullptr, 0}};
+
+// "--seed" for kSeed; empty for an option there is not.
+std::string LongName(int id) {
+  const auto* found =
+      std::find_if(std::begin(kLongOptions), std::end(kLongOptions),
+                   [id](const option& o) { return o.name != nullptr && o.val == id; });
+  return found == std::end(kLongOptions) ? std::string() : "--" + std::string(found->name);
+}
+
+// getopt_long refuses alike a long name no option has and one that starts several: tell which.
+std::string UnknownLongOption(std::string_view word) {
+  const std::string name(word.substr(2, word.find('=') - 2));
+  std::string candidates;
+  for (const option& o : kLongOptions) {
+    if (!name.empty() && o.name != nullptr && std::string_view(o.name).starts_with(name))
+      candidates += (candidates.empty() ? "--" : ", --") + std::string(o.name);
+  }
+  if (candidates.find(',') == std::string::npos)
+    return "unknown option '--" + name + "'";
+  return "option '--" + name + "' is ambiguous: " + candidates;
+}
 
 struct Parsed {
-  // Every value given, in order: a flag has an empty one.
-  std::array<std::vector<std::string>, kOptionCount> given;
+  // Every value given, in order, by option: a flag has an empty one.
+  std::map<int, std::vector<std::string>> given;
   std::vector<std::string> positional;
 
-  bool isSet(Id id) const { return !given[id].empty(); }
-  const std::string& value(Id id) const { return given[id].back(); }
-  const std::vector<std::string>& values(Id id) const { return given[id]; }
+  bool isSet(Id id) const { return given.contains(id); }
+  const std::string& value(Id id) const { return given.at(id).back(); }
+  const std::vector<std::string>& values(Id id) const { return given.at(id); }
 
   // Empty, or what is wrong.
-  std::string Parse(const std::vector<std::string>& arguments) {
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-      const std::string& word = arguments[i];
-      if (word == "--") {
-        positional.insert(positional.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                          arguments.end());
-        break;
-      }
-      if (word.starts_with("--")) {
-        const std::size_t equals = word.find('=');
-        const std::string name = word.substr(2, equals == std::string::npos ? equals : equals - 2);
-        std::optional<Id> id;
-        std::string candidates;
-        for (int o = 0; o < kOptionCount; ++o) {
-          if (!kOptions[o].name.starts_with(name))
-            continue;
-          if (kOptions[o].name == name) {
-            id = static_cast<Id>(o);
-            candidates.clear();
-            break;
-          }
-          candidates += candidates.empty() ? "" : ", ";
-          candidates += "--" + std::string(kOptions[o].name);
-          id = id ? std::optional<Id>(kOptionCount) : static_cast<Id>(o);
-        }
-        if (!id || name.empty())
-          return "unknown option '--" + name + "'";
-        if (*id == kOptionCount) {
-          std::string problem = "option '--" + name + "' is ambiguous: ";
-          problem += candidates;
-          return problem;
-        }
-        const std::string full = "--" + std::string(kOptions[*id].name);
-        if (!kOptions[*id].takesValue) {
-          if (equals != std::string::npos)
-            return "option '" + full + "' takes no value";
-          given[*id].emplace_back();
-        } else if (equals != std::string::npos) {
-          given[*id].push_back(word.substr(equals + 1));
-        } else if (i + 1 < arguments.size()) {
-          given[*id].push_back(arguments[++i]);
-        } else {
-          return "option '" + full + "' needs a value";
-        }
-        continue;
-      }
-      if (word.size() < 2 || word[0] != '-') {
-        positional.push_back(word);
-        continue;
-      }
-      for (std::size_t at = 1; at < word.size(); ++at) {
-        const auto* spec = std::find_if(std::begin(kOptions), std::end(kOptions),
-                                        [&](const OptionSpec& o) { return o.letter == word[at]; });
-        if (spec == std::end(kOptions))
-          return "unknown option '-" + std::string(1, word[at]) + "'";
-        auto& values = given[static_cast<std::size_t>(spec - std::begin(kOptions))];
-        if (!spec->takesValue) {
-          values.emplace_back();
-          continue;
-        }
-        if (at + 1 < word.size()) {
-          values.push_back(word.substr(at + 1));
-        } else if (i + 1 < arguments.size()) {
-          values.push_back(arguments[++i]);
-        } else {
-          return "option '-" + std::string(1, word[at]) + "' needs a value";
-        }
-        break;
+  std::string Parse(std::vector<std::string> words) {
+    std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(words.size());
+    optind = 0;  // starts afresh: a test parses many command lines in one process
+    opterr = 0;
+    for (int id;
+         (id = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr)) != -1;) {
+      // argv[optind - 1] is the word at fault whenever getopt_long refuses a long option or a value
+      // is missing.
+      const std::string_view word = argv[static_cast<std::size_t>(optind) - 1];
+      switch (id) {
+        case 1:
+          positional.emplace_back(optarg);
+          break;
+        case ':':
+          return "option '" +
+                 (word.starts_with("--") ? LongName(optopt)
+                                         : std::string{'-', static_cast<char>(optopt)}) +
+                 "' needs a value";
+        case '?':
+          if (optopt == 0)
+            return UnknownLongOption(word);
+          if (std::string name = LongName(optopt); !name.empty())
+            return "option '" + name + "' takes no value";
+          return "unknown option '-" + std::string(1, static_cast<char>(optopt)) + "'";
+        default:
+          given[id].emplace_back(optarg == nullptr ? "" : optarg);
       }
     }
+    positional.insert(positional.end(), words.begin() + optind, words.end());
     return {};
   }
 };
@@ -279,12 +270,12 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
     return UsageError(problem);
 
   Request request;
-  if (parser.isSet(help)) {
+  if (parser.isSet(kHelp)) {
     request.kind = Request::Kind::kHelp;
     request.text = HelpText();
     return request;
   }
-  if (parser.isSet(version)) {
+  if (parser.isSet(kVersion)) {
     request.kind = Request::Kind::kVersion;
     request.text = VersionText();
     return request;
@@ -293,36 +284,36 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
     return UsageError("unexpected argument '" + parser.positional.front() + "'");
 
   Options& options = request.options;
-  if (parser.isSet(all) && parser.isSet(department))
+  if (parser.isSet(kAll) && parser.isSet(kDepartment))
     return UsageError("--all and --department exclude each other");
-  if (parser.isSet(all)) {
+  if (parser.isSet(kAll)) {
     options.departments.clear();
     for (std::size_t row = 0; row < kDepartments.size(); ++row) options.departments.push_back(row);
   }
-  if (parser.isSet(department)) {
-    const std::string& name = parser.value(department);
+  if (parser.isSet(kDepartment)) {
+    const std::string& name = parser.value(kDepartment);
     const auto row = FindDepartment(name);
     if (!row)
       return UsageError("--department: '" + name + "' is not one of " + DepartmentNames());
     options.departments = {*row};
   }
-  if (parser.isSet(texts)) {
-    const std::string& value = parser.value(texts);
+  if (parser.isSet(kTexts)) {
+    const std::string& value = parser.value(kTexts);
     const auto count = WholeNumber(value, 1);
     if (!count)
       return UsageError(OutOfRange("texts", value, 1));
     options.texts = *count;
   }
-  if (parser.isSet(lines)) {
-    if (parser.isSet(texts))
+  if (parser.isSet(kLines)) {
+    if (parser.isSet(kTexts))
       return UsageError("--lines and --texts exclude each other");
-    const std::string& value = parser.value(lines);
+    const std::string& value = parser.value(kLines);
     options.lines = WholeNumber(value, 1);
     if (!options.lines)
       return UsageError(OutOfRange("lines", value, 1));
   }
-  if (parser.isSet(format)) {
-    const std::vector<std::string>& values = parser.values(format);
+  if (parser.isSet(kFormat)) {
+    const std::vector<std::string>& values = parser.values(kFormat);
     for (const std::string& name : values) {
       const auto form = FindForm(name);
       if (!form)
@@ -333,19 +324,19 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
       options.form = *form;
     }
   }
-  if (parser.isSet(seed)) {
-    const std::string& value = parser.value(seed);
+  if (parser.isSet(kSeed)) {
+    const std::string& value = parser.value(kSeed);
     options.seed = WholeNumber(value, 0);
     if (!options.seed)
       return UsageError(OutOfRange("seed", value, 0));
   }
-  if (parser.isSet(data)) {
-    options.data = parser.value(data);
+  if (parser.isSet(kData)) {
+    options.data = parser.value(kData);
     if (options.data.empty())
       return UsageError("--data: the directory name is empty");
   }
-  options.crlf = parser.isSet(crlf);
-  options.raw = parser.isSet(raw);
+  options.crlf = parser.isSet(kCrlf);
+  options.raw = parser.isSet(kRaw);
   if (options.raw && options.form == Form::kJson)
     return UsageError("--raw writes Windows-1252, and JSON is UTF-8");
   return request;

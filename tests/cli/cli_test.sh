@@ -39,6 +39,7 @@ refusals=(
   "2||--raw --format json|--raw writes Windows-1252, and JSON is UTF-8"
   "2||--department sales|--department: 'sales' is not one of"
   "2||--bogus|bogus"
+  "2||--d fin|option '--d' is ambiguous: --department, --data"
   "1|sed -i '3s/.*/34,35,40000/' zintok.dat||zintok.dat: line 3: 40000 does not fit in 16 bits"
   "1|sed -i '2s/.*/34,34 35,34/' zintok.dat|-d F|zintok.dat: line 2: '34 35' is not a whole number"
   "1|rm zintok.dat && mkfifo zintok.dat||zintok.dat: not a regular file but a FIFO"
