@@ -27,8 +27,8 @@
 #include "core/phrase_store.h"
 #include "core/text_generator.h"
 #include "core/zintok1.h"
+#include "print/pdf_file.h"
 #include "print/printer.h"
-#include "print/qt_printer.h"
 #include "runtime/clock.h"
 #include "runtime/files.h"
 #include "runtime/random.h"
@@ -41,11 +41,7 @@ namespace {
 // The click never prints; no printer is looked up.
 class NoPrinter final : public zr::Printer {
  public:
-  void SetFontName(const QString&) override {}
-  void SetFontBold(bool) override {}
-  void SetFontSize(float) override {}
-  void PrintLine(const QStringList&) override {}
-  void EndDoc() override {}
+  void Print(const zr::Document&) override {}
 };
 
 // Counts the paints of one widget, so a click is timed up to the paint that shows its text.
@@ -153,9 +149,9 @@ void BM_PrintClick(benchmark::State& state) {
   zr::ClockSeededRandom random(clock);
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("print.pdf"));
-  const auto printer = zr::QtPrinter::ForPdfFile(pdf);
+  zr::PdfFile printer(pdf);
   zr::ZINTOK1 shared;
-  zr::Form1 form(shared, {files, random, clock, *printer});
+  zr::Form1 form(shared, {files, random, clock, printer});
   form.Load();
   form.show();
   auto* text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));

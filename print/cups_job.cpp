@@ -6,9 +6,18 @@
 
 #include <cups/cups.h>
 
+#include <QByteArray>
+#include <QDir>
+#include <QIODevice>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "print/layout.h"
 #include "runtime/failure.h"
 
 namespace zr {
@@ -17,6 +26,9 @@ namespace {
 
 // Every request goes over libcups' own connection to the server the environment names.
 http_t* const kServer = nullptr;
+
+// IPP job attributes by name and value, such as {"media", "iso_a4_210x297mm"}.
+using JobOptions = std::vector<std::pair<QByteArray, QByteArray>>;
 
 [[noreturn]] void Refused(const char* step) {
   throw Failure(err::kPrinterError, std::string(step) + ": " + cupsLastErrorString());
@@ -62,8 +74,7 @@ class PendingJob {
   int id_;
 };
 
-}  // namespace
-
+// Sends the PDF document as one job to the queue, and cancels it unless the server took it whole.
 void SendToCups(const QString& queue, const QString& title, const JobOptions& options,
                 QIODevice& pdf) {
   const QByteArray name = queue.toUtf8();
@@ -91,6 +102,54 @@ void SendToCups(const QString& queue, const QString& title, const JobOptions& op
   if (!sent || answer > IPP_STATUS_OK_EVENTS_COMPLETE)
     Refused("the print server did not accept the document");
   job.HandedOver();
+}
+
+// What Qt's own submission would ask of the queue: the paper, the sides and the orientation.
+JobOptions OptionsOf(const QPrinter& printer) {
+  const QPageLayout layout = printer.pageLayout();
+  const bool landscape = layout.orientation() == QPageLayout::Landscape;
+  JobOptions options{{"media", layout.pageSize().key().toUtf8()}};
+  switch (printer.duplex()) {
+    case QPrinter::DuplexNone:
+      options.emplace_back("sides", "one-sided");
+      break;
+    case QPrinter::DuplexAuto:
+      options.emplace_back("sides", landscape ? "two-sided-short-edge" : "two-sided-long-edge");
+      break;
+    case QPrinter::DuplexLongSide:
+      options.emplace_back("sides", "two-sided-long-edge");
+      break;
+    case QPrinter::DuplexShortSide:
+      options.emplace_back("sides", "two-sided-short-edge");
+      break;
+  }
+  if (landscape)
+    options.emplace_back("landscape", "");
+  return options;
+}
+
+}  // namespace
+
+void DefaultPrinter::Print(const Document& document) {
+  if (document.lines.empty())
+    return;
+  // Looked up for every document, so a default printer set up while the program runs is found.
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull() || info.printerName().isEmpty())
+    throw Failure(err::kPrinterError, "no default printer");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPrinterName(info.printerName());
+  // Qt's own submission to a queue drops the print server's answer: Qt renders the job into this
+  // file instead, and SendToCups sends it and checks every answer.
+  QTemporaryFile job(QDir::tempPath() + QStringLiteral("/zeziru-ridaz-XXXXXX"));
+  if (!job.open())
+    throw Failure(err::kPrinterError, "cannot make the file for the print job");
+  // A name without ".pdf" keeps the queue's own print engine, its paper and its margins.
+  printer.setOutputFileName(job.fileName());
+  LayOut(document, printer);
+  // Jobs go to the queue itself; an instance ("queue/instance") only names saved options.
+  SendToCups(info.printerName().section(QLatin1Char('/'), 0, 0), printer.docName(),
+             OptionsOf(printer), job);
 }
 
 }  // namespace zr

@@ -60,16 +60,10 @@ QString FromCharset(const QByteArray& bytes, const char* charset) {
 
 }  // namespace
 
-void PrintWithDateLine(const QString& text, Printer& printer, const Clock& clock) {
-  // The face, emphasis and size are set for every document: another caller may have left the
-  // printer in any state.
-  printer.SetFontName(QString::fromLatin1(kPrintFontName));
-  printer.SetFontBold(false);
-  printer.SetFontSize(kPrintFontSize);
-  printer.PrintLine({text});
-  printer.SetFontBold(true);
-  printer.PrintLine({QStringLiteral("Printed on "), DateLineDate(clock)});
-  printer.EndDoc();
+Document PrintoutWithDateLine(const QString& text, const Clock& clock) {
+  const QString face = QString::fromLatin1(kPrintFontName);
+  return {{{text, face, kPrintFontSize, false},
+           {QStringLiteral("Printed on ") + DateLineDate(clock), face, kPrintFontSize, true}}};
 }
 
 QString DateLineDate(const Clock& clock) {

@@ -14,10 +14,9 @@ namespace zr {
 inline constexpr const char* kPrintFontName = "Arial";
 inline constexpr float kPrintFontSize = 12.0f;
 
-// Prints `text` as one document: the body in 12-point Arial, then "Printed on " and the current
-// date in the short form of the environment's date locale, emphasised, then ends the document.
-// Face, emphasis and size are set anew every time.
-void PrintWithDateLine(const QString& text, Printer& printer, const Clock& clock);
+// What the Print command prints for `text`: the text unchanged in 12-point Arial, then "Printed
+// on " and the current date in the short form of the environment's date locale, emphasised.
+Document PrintoutWithDateLine(const QString& text, const Clock& clock);
 
 // The clock's current local date without time of day, as the C library's "%x" writes it in the
 // locale that LC_ALL, LC_TIME or LANG name ("12/07/26" in C, "07.12.2026" in de_DE).

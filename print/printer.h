@@ -5,24 +5,36 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <vector>
 
 namespace zr {
 
-// What the Print command needs of a printer. Every call may fail with a zr::Failure.
+// One line of a printout and the font it prints in. A line break inside the text ("\r\n", "\n"
+// or "\r") starts a new line there, in the same font.
+struct PrintedLine {
+  QString text;
+  QString fontName;
+  float points = 0.0f;
+  // The emphasis flag; emphasis prints bold.
+  bool bold = false;
+
+  bool operator==(const PrintedLine&) const = default;
+};
+
+// A printout: its lines from top to bottom.
+struct Document {
+  std::vector<PrintedLine> lines;
+
+  bool operator==(const Document&) const = default;
+};
+
+// Where the Print command sends a printout: the print server or a file.
 class Printer {
  public:
   virtual ~Printer() = default;
 
-  virtual void SetFontName(const QString& name) = 0;
-  // The emphasis flag; emphasis prints bold.
-  virtual void SetFontBold(bool bold) = 0;
-  virtual void SetFontSize(float points) = 0;
-  // Writes the items one after another on the current line in the current font, then starts a
-  // new line. A line break inside an item ("\r\n", "\n" or "\r") starts a new line there.
-  virtual void PrintLine(const QStringList& items) = 0;
-  // Sends everything printed since the previous end of document as one job.
-  virtual void EndDoc() = 0;
+  // Prints the document as one job; an empty one prints nothing. May fail with a zr::Failure.
+  virtual void Print(const Document& document) = 0;
 };
 
 }  // namespace zr

@@ -68,7 +68,7 @@ TextBoxChange Controller::Print(const QString& text) noexcept {
     TextBoxChange printed = NormalPresentation();
     if (text.isEmpty())
       return printed;
-    PrintWithDateLine(text, services_.printer, services_.clock);
+    services_.printer.Print(PrintoutWithDateLine(text, services_.clock));
     printed.focus = true;
     return printed;
   });

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/zintok1.h"
-#include "print/qt_printer.h"
+#include "print/cups_job.h"
 #include "runtime/failure.h"
 #include "ui/form1.h"
 #include "ui/platform_check.h"
@@ -101,8 +101,8 @@ int main(int argc, char* argv[]) {
   zr::FileTable files(".");
   zr::SystemClock clock;
   zr::ClockSeededRandom random(clock);
-  const auto printer = zr::QtPrinter::ForDefaultPrinter();
-  zr::Form1 window(state, {files, random, clock, *printer});
+  zr::DefaultPrinter printer;
+  zr::Form1 window(state, {files, random, clock, printer});
 
   try {
     window.Load();

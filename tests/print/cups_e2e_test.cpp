@@ -26,11 +26,10 @@
 #include <QTime>
 #include <QTimeZone>
 #include <chrono>
-#include <memory>
 #include <set>
 
+#include "print/cups_job.h"
 #include "print/print_command.h"
-#include "print/qt_printer.h"
 #include "runtime/failure.h"
 #include "tests/print/pdf_tools.h"
 #include "tests/print/test_printing.h"
@@ -67,8 +66,8 @@ struct PrintingWindow {
   FileTable files{dir.path()};
   test::SeededRandom random{1};
   ZINTOK1 state;
-  std::unique_ptr<QtPrinter> printer = QtPrinter::ForDefaultPrinter();
-  Form1 form{state, {files, random, kClock, *printer}};
+  DefaultPrinter printer;
+  Form1 form{state, {files, random, kClock, printer}};
 };
 
 // The ids of the server's jobs in one state ("completed" or "not-completed"), on every queue or
@@ -302,10 +301,10 @@ TEST(NoPrinter, PrintShowsTheDefaultMessage) {
       << "CUPS_SERVER must name a server socket that does not exist";
   EXPECT_EQ(PrintingWindow().Print(kBody), kUnknown);
   // The printer seam itself fails with the printer error number, every time it is asked.
-  const auto printer = QtPrinter::ForDefaultPrinter();
-  EXPECT_EQ(FailureNumberOf([&] { PrintWithDateLine(kBody, *printer, kClock); }),
+  DefaultPrinter printer;
+  EXPECT_EQ(FailureNumberOf([&] { printer.Print(PrintoutWithDateLine(kBody, kClock)); }),
             err::kPrinterError);
-  EXPECT_EQ(FailureNumberOf([&] { PrintWithDateLine(kBody, *printer, kClock); }),
+  EXPECT_EQ(FailureNumberOf([&] { printer.Print(PrintoutWithDateLine(kBody, kClock)); }),
             err::kPrinterError);
 }
 

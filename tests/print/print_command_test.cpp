@@ -11,25 +11,19 @@
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
-#include <QMap>
 #include <QTime>
 #include <QTimeZone>
 #include <chrono>
 #include <string>
-#include <vector>
 
-#include "runtime/failure.h"
 #include "tests/print/test_printing.h"
 #include "tests/support/fakes.h"
-#include "tests/support/recording_printer.h"
 
 namespace zr {
 namespace {
 
-using test::FailureNumberOf;
 using test::FixedClock;
 using test::PrintTo;
-using test::RecordingPrinter;
 
 std::chrono::system_clock::time_point At(const QDateTime& when) {
   return std::chrono::system_clock::time_point(std::chrono::milliseconds(when.toMSecsSinceEpoch()));
@@ -63,43 +57,17 @@ class ScopedEnv {
   QByteArray old_;
 };
 
-// The face, size and emphasis (0 or 1) of every printed line, one list per completed document.
-// Each starts with all three unknown ("?"), so one that relies on what an earlier one left shows.
-std::vector<QStringList> LineFonts(const RecordingPrinter& printer) {
-  std::vector<QStringList> documents;
-  for (const auto& events : printer.documents()) {
-    const QString unknown = QStringLiteral("?");
-    QMap<QString, QString> current{{"font", unknown}, {"size", unknown}, {"bold", unknown}};
-    QStringList lines;
-    for (const QString& event : events) {
-      const QString kind = event.section(QLatin1Char(' '), 0, 0);
-      if (kind == QStringLiteral("print")) {
-        lines << QStringList{current["font"], current["size"], current["bold"]}.join(' ');
-      } else {
-        current[kind] = event.section(QLatin1Char(' '), 1);
-      }
-    }
-    documents.push_back(lines);
-  }
-  return documents;
-}
-
-// Every print is one document: the body as one unchanged item (splitting lines is the printer's
-// job) in 12-point regular Arial, then the date line in bold, whatever the one before left.
-TEST(PrintWithDateLine, EveryPrintIsOneDocumentOfTheBodyUnchangedThenABoldDateLine) {
-  const QString bodies[] = {QStringLiteral("One.\r\nTwo.\r\n"), QStringLiteral("One.   \r\n"),
-                            QString(), QStringLiteral("a\rb\nc"),
-                            QStringLiteral("Caf\u00e9 \u20ac\r\n")};
-  RecordingPrinter printer;
+// Every printout is the body as one unchanged line (splitting it is the layout's job) in 12-point
+// regular Arial, then the date line in bold.
+TEST(PrintoutWithDateLine, IsTheBodyUnchangedThenABoldDateLine) {
   const FixedClock clock(At(kUtcMorning));
-  std::vector<QStringList> printed, fonts;
-  for (const QString& body : bodies) {
-    PrintWithDateLine(body, printer, clock);
-    printed.insert(printed.end(), {{body}, {QStringLiteral("Printed on "), DateLineDate(clock)}});
-    fonts.push_back({QStringLiteral("Arial 12 0"), QStringLiteral("Arial 12 1")});
+  const QString dateLine = QStringLiteral("Printed on ") + DateLineDate(clock);
+  for (const QString& body :
+       {QStringLiteral("One.\r\nTwo.\r\n"), QStringLiteral("One.   \r\n"), QString(),
+        QStringLiteral("a\rb\nc"), QStringLiteral("Caf\u00e9 \u20ac\r\n")}) {
+    EXPECT_EQ(PrintoutWithDateLine(body, clock),
+              (Document{{{body, "Arial", 12.0f, false}, {dateLine, "Arial", 12.0f, true}}}));
   }
-  EXPECT_EQ(printer.printed, printed);
-  EXPECT_EQ(LineFonts(printer), fonts);
 }
 
 struct DateRow {
@@ -121,10 +89,10 @@ TEST_P(DateLine, IsTheLocalDateInTheLocaleShortFormWithoutTime) {
     GTEST_SKIP() << "locale " << GetParam().locale
                  << " is not installed (scripts/deps.sh makes it)";
   freelocale(installed);
-  RecordingPrinter printer;
-  PrintWithDateLine(QStringLiteral("x\r\n"), printer, FixedClock(At(GetParam().when)));
-  ASSERT_EQ(printer.printed.size(), 2u);
-  EXPECT_EQ(printer.printed[1], (QStringList{QStringLiteral("Printed on "), GetParam().date}));
+  EXPECT_EQ(PrintoutWithDateLine(QStringLiteral("x\r\n"), FixedClock(At(GetParam().when)))
+                .lines.back()
+                .text,
+            QStringLiteral("Printed on ") + GetParam().date);
 }
 
 // POSIX zone names need no zone database: "ZRT-14" is 14 hours east of UTC.
@@ -142,25 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
                             QDateTime(QDate(1999, 12, 31), QTime(23, 0, 1), QTimeZone::utc()),
                             QStringLiteral("01/01/00")}),
     test::RowTag{});
-
-// A printer failure at any of the command's calls stops it at once, reaches the caller as itself,
-// and completes no document.
-TEST(PrintWithDateLine, AFailureAtAnyCallPropagatesAndStopsThere) {
-  for (std::size_t call = 0;; ++call) {
-    SCOPED_TRACE(call);
-    RecordingPrinter printer;
-    printer.failAtCall = static_cast<int>(call);
-    const int number = FailureNumberOf(
-        [&] { PrintWithDateLine(QStringLiteral("x\r\n"), printer, FixedClock(At(kUtcMorning))); });
-    if (printer.callCount() <= call) {  // past the command's last call
-      EXPECT_EQ(number, 0);
-      break;
-    }
-    EXPECT_EQ(number, err::kPrinterError);
-    EXPECT_EQ(printer.callCount(), call + 1);
-    EXPECT_TRUE(printer.documents().empty());
-  }
-}
 
 }  // namespace
 }  // namespace zr

@@ -17,11 +17,20 @@
 #include <ostream>
 #include <string>
 
+#include "print/printer.h"
 #include "tests/support/fakes.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
 }
+
+namespace zr {
+inline void PrintTo(const Document& document, std::ostream* out) {
+  for (const PrintedLine& line : document.lines)
+    *out << "\n  \"" << line.text.toStdString() << "\" " << line.fontName.toStdString() << ' '
+         << line.points << (line.bold ? " bold" : "");
+}
+}  // namespace zr
 
 namespace zr::test {
 

@@ -164,7 +164,7 @@ TEST(ErrorMessages, FiveNumbersHaveTheirOwnAndEveryOtherTheDefault) {
 
 TEST_F(Handlers, PrintingAnEmptyBoxTouchesNeitherPrinterNorFocusButRestoresTheLook) {
   const TextBoxChange change = controller.Print(QString());
-  EXPECT_FALSE(printer.touched());
+  EXPECT_EQ(printer.calls, 0);
   EXPECT_TRUE(change.normalColour);
   EXPECT_EQ(change.points, 9.6f);
   EXPECT_FALSE(change.focus);
@@ -176,18 +176,18 @@ TEST_F(Handlers, PrintSendsTheTextUnchangedInTheNormalLookAndFocusesIt) {
   EXPECT_TRUE(change.normalColour);
   EXPECT_TRUE(change.focus);
   EXPECT_FALSE(change.text);
-  ASSERT_EQ(printer.documents().size(), 1u);
-  EXPECT_EQ(printer.printed.front(), QStringList{text});
+  ASSERT_EQ(printer.documents.size(), 1u);
+  EXPECT_EQ(printer.documents.front().lines.front().text, text);
 }
 
 TEST_F(Handlers, APrinterFailureShowsTheDefaultMessageAndPrintAgainPrintsIt) {
-  printer.failOn = "enddoc";
+  printer.failNumber = err::kPrinterError;
   EXPECT_EQ(Shown(controller.Print(kUnknown)), kUnknown);
   EXPECT_EQ(state.ErrNumber, err::kPrinterError);
-  printer.failOn.clear();
+  printer.failNumber = 0;
   controller.Print(kUnknown);
-  ASSERT_EQ(printer.documents().size(), 1u);
-  EXPECT_EQ(printer.printed.back().front(), "Printed on ");
+  ASSERT_EQ(printer.documents.size(), 1u);
+  EXPECT_EQ(printer.documents.front().lines.front().text, kUnknown);
 }
 
 TEST_F(Handlers, PrintShowsTheBusyPointerWhileItRunsAndNotAfterEvenAFailure) {
@@ -198,14 +198,13 @@ TEST_F(Handlers, PrintShowsTheBusyPointerWhileItRunsAndNotAfterEvenAFailure) {
     busy.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
   };
   controller.Print(text);
-  printer.failOn = "enddoc";
+  printer.failNumber = err::kPrinterError;
   EXPECT_EQ(Shown(controller.Print(text)), kUnknown);
-  EXPECT_EQ(busy, std::vector<bool>(printer.callCount(), true));
+  EXPECT_EQ(busy, std::vector<bool>(2, true));
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(Handlers, AFailureNumberBeyond16BitsShowsTheDefaultMessage) {
-  printer.failOn = "font";
   printer.failNumber = 65536 + err::kOverflow;  // truncated, it would read as an overflow
   EXPECT_EQ(Shown(controller.Print(kUnknown)), kUnknown);
   EXPECT_EQ(state.ErrNumber, 0);

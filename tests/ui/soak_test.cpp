@@ -64,7 +64,7 @@ TEST_F(Soak, EveryHandlerFailuresIncludedLeavesTheDataDirectoryAsItWas) {
   const auto broken = test::Snapshot(dir.path());
   Department(0);
   Generate();
-  printer.failOn = "enddoc";
+  printer.failNumber = err::kPrinterError;
   Print();
   EXPECT_EQ(Text(), "Unknown VB error.");
   EXPECT_EQ(test::Snapshot(dir.path()), broken);

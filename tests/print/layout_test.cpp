@@ -2,8 +2,6 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "print/qt_printer.h"
-
 #include <gtest/gtest.h>
 
 #include <QDate>
@@ -20,6 +18,7 @@
 #include <limits>
 #include <string>
 
+#include "print/pdf_file.h"
 #include "print/print_command.h"
 #include "runtime/failure.h"
 #include "tests/print/pdf_tools.h"
@@ -40,6 +39,10 @@ const FixedClock& kClock = test::kPrintClock;
 
 QString DateLine() {
   return QStringLiteral("Printed on ") + DateLineDate(kClock);
+}
+
+PrintedLine Arial(const QString& text, float points = 12.0f, bool bold = false) {
+  return {text, QStringLiteral("Arial"), points, bold};
 }
 
 QStringList NonEmpty(QStringList lines) {
@@ -66,8 +69,7 @@ class PrintedLayout : public PdfPrinter, public testing::WithParamInterface<Layo
 // Every break starts a line, the final break of the body leaves one empty line, and the date
 // line comes last.
 TEST_P(PrintedLayout, ShowsTheBodyLinesThenTheDateLine) {
-  auto printer = QtPrinter::ForPdfFile(Pdf());
-  PrintWithDateLine(GetParam().body, *printer, kClock);
+  PdfFile(Pdf()).Print(PrintoutWithDateLine(GetParam().body, kClock));
   EXPECT_EQ(PdfLines(Pdf()), GetParam().lines);
 }
 
@@ -90,15 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                                QStringLiteral("C"), QString(), DateLine()}}),
     test::RowTag{});
 
-TEST_F(PdfPrinter, ItemsOfOneLineAreJoinedWithoutSeparator) {
-  auto printer = QtPrinter::ForPdfFile(Pdf());
-  printer->PrintLine({QStringLiteral("Printed on "), QStringLiteral("3/1/24")});
-  printer->PrintLine({QStringLiteral("ab"), QStringLiteral("cd"), QStringLiteral("ef")});
-  printer->EndDoc();
-  EXPECT_EQ(PdfLines(Pdf()),
-            (QStringList{QStringLiteral("Printed on 3/1/24"), QStringLiteral("abcdef")}));
-}
-
 struct FontRow {
   std::string tag;
   bool regularLine;
@@ -107,21 +100,14 @@ struct FontRow {
 
 class Emphasis : public PdfPrinter, public testing::WithParamInterface<FontRow> {};
 
-// The emphasis current at each PrintLine decides that line's face.
+// Each line's emphasis decides its face.
 TEST_P(Emphasis, PrintsInTheBoldFaceExactlyWhenSet) {
-  auto printer = QtPrinter::ForPdfFile(Pdf());
-  printer->SetFontName(QStringLiteral("Arial"));
-  printer->SetFontSize(12.0f);
-  if (GetParam().regularLine) {
-    printer->SetFontBold(false);
-    printer->PrintLine({QStringLiteral("regular")});
-  }
-  if (GetParam().boldLine) {
-    printer->SetFontBold(true);
-    printer->PrintLine({QStringLiteral("bold")});
-  }
-  printer->SetFontBold(false);  // only lines already printed count
-  printer->EndDoc();
+  Document document;
+  if (GetParam().regularLine)
+    document.lines.push_back(Arial(QStringLiteral("regular")));
+  if (GetParam().boldLine)
+    document.lines.push_back(Arial(QStringLiteral("bold"), 12.0f, true));
+  PdfFile(Pdf()).Print(document);
 
   const QStringList fonts = PdfFonts(Pdf());
   ASSERT_FALSE(fonts.isEmpty());
@@ -139,8 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, Emphasis,
                          test::RowTag{});
 
 TEST_F(PdfPrinter, BodyAndDateLineUseRegularAndBoldFaces) {
-  auto printer = QtPrinter::ForPdfFile(Pdf());
-  PrintWithDateLine(QStringLiteral("Body\r\n"), *printer, kClock);
+  PdfFile(Pdf()).Print(PrintoutWithDateLine(QStringLiteral("Body\r\n"), kClock));
   const QStringList fonts = PdfFonts(Pdf());
   EXPECT_EQ(fonts.size(), 2) << fonts.join(QLatin1Char('\n')).toStdString();
   EXPECT_EQ(fonts.filter(QStringLiteral("Bold")).size(), 1);
@@ -164,11 +149,7 @@ class LongLine : public PdfPrinter, public testing::WithParamInterface<WrapRow> 
 
 // A line wider than the page wraps onto several lines and no character goes missing.
 TEST_P(LongLine, WrapsWithinThePageKeepingEveryCharacter) {
-  auto printer = QtPrinter::ForPdfFile(Pdf());
-  printer->SetFontName(QStringLiteral("Arial"));
-  printer->SetFontSize(GetParam().size);
-  printer->PrintLine({GetParam().line});
-  printer->EndDoc();
+  PdfFile(Pdf()).Print({{Arial(GetParam().line, GetParam().size)}});
 
   const QStringList lines = PdfLines(Pdf());
   EXPECT_GT(lines.size(), 1);
@@ -214,8 +195,7 @@ TEST_F(PdfPrinter, LongTextContinuesOnNewPagesInOrder) {
     expected << line;
   }
   expected << DateLine();
-  auto printer = QtPrinter::ForPdfFile(Pdf());
-  PrintWithDateLine(body, *printer, kClock);
+  PdfFile(Pdf()).Print(PrintoutWithDateLine(body, kClock));
 
   EXPECT_GE(PdfPages(Pdf()), 3);
   EXPECT_EQ(NonEmpty(PdfLines(Pdf())), expected);
@@ -227,40 +207,36 @@ TEST_F(PdfPrinter, LongTextContinuesOnNewPagesInOrder) {
     EXPECT_LE(word.yMax, bottom) << word.text.toStdString();
 }
 
-TEST_F(PdfPrinter, EachEndDocWritesOnlyItsOwnDocument) {
-  auto printer = QtPrinter::ForPdfFile(Pdf());
-  printer->PrintLine({QStringLiteral("first document")});
-  printer->EndDoc();
-  printer->PrintLine({QStringLiteral("second document")});
-  printer->EndDoc();
+TEST_F(PdfPrinter, EachDocumentWritesTheFileAnew) {
+  PdfFile printer(Pdf());
+  printer.Print({{Arial(QStringLiteral("first document"))}});
+  printer.Print({{Arial(QStringLiteral("second document"))}});
   EXPECT_EQ(PdfLines(Pdf()), QStringList{QStringLiteral("second document")});
 }
 
-TEST_F(PdfPrinter, AfterAFailedEndDocTheNextDocumentStartsEmpty) {
+TEST_F(PdfPrinter, AJobThatCannotStartFailsAndTheNextDocumentPrintsAlone) {
   const QString pdf = dir_.filePath(QStringLiteral("later/out.pdf"));
-  auto printer = QtPrinter::ForPdfFile(pdf);
-  printer->PrintLine({QStringLiteral("lost line")});
+  PdfFile printer(pdf);
   // The folder does not exist yet, so the job cannot start.
-  EXPECT_EQ(FailureNumberOf([&] { printer->EndDoc(); }), err::kPrinterError);
+  EXPECT_EQ(FailureNumberOf([&] { printer.Print({{Arial(QStringLiteral("lost line"))}}); }),
+            err::kPrinterError);
   EXPECT_FALSE(QFileInfo::exists(pdf));
 
   ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("later")));
-  printer->PrintLine({QStringLiteral("fresh line")});
-  printer->EndDoc();
+  printer.Print({{Arial(QStringLiteral("fresh line"))}});
   EXPECT_EQ(PdfLines(pdf), QStringList{QStringLiteral("fresh line")});
 }
 
 TEST_F(PdfPrinter, EmptyDocumentSendsNothing) {
-  auto printer = QtPrinter::ForPdfFile(Pdf());
-  printer->SetFontName(QStringLiteral("Arial"));
-  printer->EndDoc();
+  PdfFile(Pdf()).Print(Document{});
   EXPECT_FALSE(QFileInfo::exists(Pdf()));
 }
 
 TEST_F(PdfPrinter, RejectsFontSizesThatAreNotPositive) {
-  auto printer = QtPrinter::ForPdfFile(Pdf());
   for (const float bad : {0.0f, -3.0f, std::numeric_limits<float>::quiet_NaN()}) {
-    EXPECT_EQ(FailureNumberOf([&] { printer->SetFontSize(bad); }), err::kPrinterError) << bad;
+    EXPECT_EQ(FailureNumberOf([&] { PdfFile(Pdf()).Print({{Arial(QStringLiteral("x"), bad)}}); }),
+              err::kPrinterError)
+        << bad;
   }
 }
 
