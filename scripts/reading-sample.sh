@@ -16,7 +16,7 @@ text=$build/zeziru-ridaz-text
 echo "# seed $seed"
 for department in Executive Financial Marketing Personnel Technical; do
   echo "# $department"
-  # Nine texts of twelve lines, blank separators dropped: 100 lines, each text's phrases distinct.
-  "$text" --data "$build/phrases" --department "$department" --seed "$seed" --texts 9 |
-    grep -v '^$' | head -n 100 | nl -w3 -s'  '
+  # 100 lines made as texts of twelve are, so that no phrase comes twice within twelve lines.
+  "$text" --data "$build/phrases" --department "$department" --seed "$seed" --lines 100 |
+    nl -w3 -s'  '
 done
