@@ -18,18 +18,12 @@ namespace zr::cli {
 
 namespace {
 
-// The window's captions carry more than the name ("Marketing andSales"): the name is the first
-// word.
-std::string_view NameOf(const Department& department) {
-  return department.caption.substr(0, department.caption.find(' '));
-}
-
 std::string DepartmentNames() {
   std::string names;
   for (const Department& department : kDepartments) {
     if (!names.empty())
       names += ", ";
-    names += NameOf(department);
+    names += department.name;
   }
   return names;
 }
@@ -188,7 +182,7 @@ exactly as the Zeziru Ridaz window makes it.
 
   -d, --department=NAME  the department, by a prefix of its name in any case
                          or by its letter (default: )" +
-                     std::string(NameOf(kDepartments[0])) + R"():
+                     std::string(kDepartments[0].name) + R"():
                          )" +
                      DepartmentNames() + R"(
   -a, --all              one text of each department in turn
@@ -241,7 +235,7 @@ Request UsageError(std::string message) {
 }  // namespace
 
 std::string_view DepartmentName(std::size_t row) {
-  return NameOf(kDepartments.at(row));
+  return kDepartments.at(row).name;
 }
 
 std::optional<std::size_t> FindDepartment(std::string_view name) {
@@ -253,7 +247,7 @@ std::optional<std::size_t> FindDepartment(std::string_view name) {
   }
   std::optional<std::size_t> found;
   for (std::size_t row = 0; row < kDepartments.size(); ++row) {
-    const std::string_view full = NameOf(kDepartments[row]);
+    const std::string_view full = kDepartments[row].name;
     if (name.empty() || name.size() > full.size() ||
         !SameLetters(full.substr(0, name.size()), name))
       continue;

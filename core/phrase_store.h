@@ -18,18 +18,19 @@
 namespace zr {
 
 struct Department {
-  std::string_view caption;
+  std::string_view caption;  // the option button's, exactly as the window shows it
+  std::string_view name;     // one word, as the command line and its output name it
   char letter;
 };
 
 // The one table of departments. Row index = option button index = group position in the counts
 // file; the letter names the department's phrase files.
 inline constexpr auto kDepartments = std::to_array<Department>({
-    {"Executive", 'E'},
-    {"Financial", 'F'},
-    {"Marketing andSales", 'M'},
-    {"Personnel", 'P'},
-    {"Technical", 'T'},
+    {"Executive", "Executive", 'E'},
+    {"Financial", "Financial", 'F'},
+    {"Marketing andSales", "Marketing", 'M'},
+    {"Personnel", "Personnel", 'P'},
+    {"Technical", "Technical", 'T'},
 });
 
 // The table row of a department letter; the row count when no department has it.
