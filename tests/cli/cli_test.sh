@@ -154,7 +154,15 @@ test_completion() {
   expect "forms after -f" test "$(complete_words -f '')" = "lines paragraphs html markdown json" ||
     return 1
   expect "nothing for a number of lines" test "$(complete_words --lines '')" = "" || return 1
-  expect "nothing for a seed" test "$(complete_words --seed '')" = ""
+  expect "nothing for a seed" test "$(complete_words --seed '')" = "" || return 1
+  # What the completion offers is what --help lists, so the two cannot drift apart.
+  "$program" --help >"$case_dir/help"
+  local options departments
+  options=$(grep -oE -- '--[a-z-]+' "$case_dir/help" | sort -u | tr '\n' ' ')
+  departments=$(grep -A2 -- '--department=' "$case_dir/help" | tail -n1 | tr -d ' ' | tr ',' ' ')
+  expect "every option of --help" \
+    test "$(complete_words -- | tr ' ' '\n' | sort -u | tr '\n' ' ')" = "$options" || return 1
+  expect "every department of --help" test "$(complete_words --department '')" = "$departments"
 }
 
 run_tests test_refusals test_unreadable_file test_reader_leaves test_default_set \
