@@ -170,7 +170,7 @@ class FailingRandom final : public RandomSource {
   FixedSeedRandom seeded_{5};
 };
 
-class TextCommand : public testing::Test {
+class TextCommand : public testing::Test, protected test::Workspace {
  protected:
   TextCommand() { dir.WriteUniformSet(20); }
 
@@ -188,8 +188,6 @@ class TextCommand : public testing::Test {
     return written;
   }
 
-  test::DataDir dir;
-  FileTable files{dir.path()};
   Options options;
   int status = -1;
   std::string problem;
@@ -207,7 +205,6 @@ TEST_F(TextCommand, WritesTheWindowsTextsForTheSeedInTurn) {
   std::string expected;
   for (int round = 0; round < 2; ++round) {
     for (std::int16_t row = 0; row < 5; ++row) {
-      ZINTOK1 state;
       SelectDepartment(state, files, row);
       if (!expected.empty())
         expected += "\n";

@@ -28,12 +28,7 @@ std::vector<std::string> DistinctCounts() {
   return fields;
 }
 
-class PhraseStore : public testing::Test {
- protected:
-  test::DataDir dir;
-  FileTable files{dir.path()};
-  ZINTOK1 state;
-};
+class PhraseStore : public testing::Test, protected test::Workspace {};
 
 TEST_F(PhraseStore, DefaultLoadReadsOnlyTheFirstGroupAsExecutive) {
   dir.Write("zintok.dat", "30,31,32");
@@ -125,11 +120,11 @@ TEST_F(PhraseStore, PhraseFilesReadTrimmedRecordsAndCloseOnEveryPath) {
     // Only a CR LF pair stays a line break; a lone CR or LF would start a line of its own.
     EXPECT_EQ(phrases.Read(3, 2), "a b c\r\nd  e \r\nf ");
   }
-  EXPECT_FALSE(files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3));
+  EXPECT_FALSE(AnyPhraseFileOpen());
 
   std::filesystem::remove(dir.path() / "E3.dat");
   EXPECT_EQ(test::FailureNumberOf([&] { PhraseFiles phrases(files, 'E'); }), err::kFileNotFound);
-  EXPECT_FALSE(files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3));
+  EXPECT_FALSE(AnyPhraseFileOpen());
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "E3.dat"));  // never created
 }
 

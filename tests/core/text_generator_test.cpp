@@ -27,17 +27,12 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-class TextGenerator : public testing::Test {
+class TextGenerator : public testing::Test, protected test::Workspace {
  protected:
-  test::DataDir dir;
-  FileTable files{dir.path()};
-  ZINTOK1 state;
-
   void UseDepartment(char letter, std::array<std::int16_t, 3> counts) {
     state.DeptLetter = letter;
     state.PhraseCounts = counts;
   }
-  bool AnyOpen() const { return files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3); }
 };
 
 TEST_F(TextGenerator, TwelveLinesOfOpeningCommaMiddleSpaceClosing) {
@@ -58,7 +53,7 @@ TEST_F(TextGenerator, TwelveLinesOfOpeningCommaMiddleSpaceClosing) {
     seen[2].insert(line.substr(13, 5));
   }
   for (const auto& column : seen) EXPECT_EQ(column.size(), 12u) << "a record was used twice";
-  EXPECT_FALSE(AnyOpen());
+  EXPECT_FALSE(AnyPhraseFileOpen());
 }
 
 TEST_F(TextGenerator, ACountOfTwelveUsesEveryRecordOnce) {
@@ -152,7 +147,7 @@ TEST_F(TextGenerator, CountsBelowTwelveFailBeforeAnyFileIsOpened) {
     EXPECT_EQ(test::FailureNumberOf([&] { Generate(state, files, random); }),
               err::kBadRecordNumber);
     EXPECT_EQ(random.draws, 0);
-    EXPECT_FALSE(AnyOpen());
+    EXPECT_FALSE(AnyPhraseFileOpen());
   }
 }
 
@@ -164,10 +159,10 @@ TEST_F(TextGenerator, CheckPhraseFilesFindsWhatOnlyALaterDrawWouldMeet) {
   dir.Write("E3.dat", dir.Read("E3.dat").substr(0, 29 * 40));
   EXPECT_EQ(test::FailureNumberOf([&] { CheckPhraseFiles(state, files); }),
             err::kInputPastEndOfFile);
-  EXPECT_FALSE(AnyOpen());
+  EXPECT_FALSE(AnyPhraseFileOpen());
   UseDepartment('E', {30, 11, 29});
   EXPECT_EQ(test::FailureNumberOf([&] { CheckPhraseFiles(state, files); }), err::kBadRecordNumber);
-  EXPECT_FALSE(AnyOpen());
+  EXPECT_FALSE(AnyPhraseFileOpen());
 }
 
 TEST_F(TextGenerator, FileFailuresCloseEverythingAndTheNextRunWorks) {
@@ -189,7 +184,7 @@ TEST_F(TextGenerator, FileFailuresCloseEverythingAndTheNextRunWorks) {
       dir.Write(row.file, row.bytes);
     }
     EXPECT_EQ(test::FailureNumberOf([&] { Generate(state, files, random); }), row.failure);
-    EXPECT_FALSE(AnyOpen());
+    EXPECT_FALSE(AnyPhraseFileOpen());
     // One failed generation must not leave number 1 bound for the counts file.
     dir.WriteCounts(test::UniformCounts(12));
     SelectDepartment(state, files, static_cast<std::int16_t>(DepartmentRow('P')));

@@ -48,7 +48,7 @@ using test::RunTool;
 const FixedClock& kClock = test::kPrintClock;
 
 // The real window over a valid phrase set, printing to the system's default printer.
-struct PrintingWindow {
+struct PrintingWindow : test::Workspace {
   PrintingWindow() {
     dir.WriteUniformSet(12);
     form.Load();
@@ -62,10 +62,7 @@ struct PrintingWindow {
     return box->toPlainText();
   }
 
-  test::DataDir dir;
-  FileTable files{dir.path()};
   test::SeededRandom random{1};
-  ZINTOK1 state;
   DefaultPrinter printer;
   Form1 form{state, {files, random, kClock, printer}};
 };
@@ -141,7 +138,7 @@ std::set<int> NewIds(const std::set<int>& after, const std::set<int>& before) {
 const QString kBody = QStringLiteral(
     "We must incentivize our mission-critical deliverables.\n"
     "Going forward, the team will leverage holistic synergies.\n");
-const QString kUnknown = QStringLiteral("Unknown VB error.");
+const QString kUnknown = QString::fromUtf8(test::kDefaultErrorMessage);
 
 // Runs an administration command that must succeed, such as cupsreject or lpadmin.
 void Admin(const QString& program, const QStringList& arguments) {

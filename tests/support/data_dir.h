@@ -10,6 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/zintok1.h"
+#include "runtime/files.h"
+
 namespace zr::test {
 
 // A fresh temporary data directory, removed with everything in it when the object goes.
@@ -37,6 +40,20 @@ class DataDir {
  private:
   std::filesystem::path path_;
 };
+
+// What every handler works on: a fresh data directory, the file table over it and the shared
+// state.
+struct Workspace {
+  DataDir dir;
+  FileTable files{dir.path()};
+  ZINTOK1 state;
+
+  // Whether any phrase file (numbers 1 to 3) is still open.
+  bool AnyPhraseFileOpen() const { return files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3); }
+};
+
+// What the text box shows for a failure without a message of its own.
+inline constexpr const char* kDefaultErrorMessage = "Unknown VB error.";
 
 // Everything a program could change in a directory, one entry a name: kind, size, modification
 // and change times, and the bytes of regular files. Equal snapshots mean nothing was written.

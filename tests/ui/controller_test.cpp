@@ -14,7 +14,7 @@
 namespace zr {
 namespace {
 
-constexpr const char* kUnknown = "Unknown VB error.";
+constexpr const char* kUnknown = test::kDefaultErrorMessage;
 
 QStringList Lines(const QString& text) {
   QStringList lines = text.split('\n');

@@ -26,7 +26,7 @@ namespace {
 
 using test::WindowTest;
 
-constexpr const char* kUnknown = "Unknown VB error.";
+constexpr const char* kUnknown = test::kDefaultErrorMessage;
 
 struct Place {
   const char* tag;

@@ -24,18 +24,14 @@ namespace zr::test {
 
 // A fresh data directory that holds a valid set of 30 records a file, and the services the
 // handlers reach it through.
-class HandlerTest : public testing::Test {
+class HandlerTest : public testing::Test, protected Workspace {
  protected:
   void SetUp() override { dir.WriteUniformSet(30); }
   Services services() { return {files, random, clock, printer}; }
-  bool AnyPhraseFileOpen() const { return files.IsOpen(1) || files.IsOpen(2) || files.IsOpen(3); }
 
-  DataDir dir;
-  FileTable files{dir.path()};
   test::SeededRandom random{1};
   FixedClock clock{std::chrono::system_clock::time_point{} + std::chrono::hours(24 * 20000)};
   RecordingPrinter printer;
-  ZINTOK1 state;
 };
 
 // The window over that directory, loaded and shown. Tests find its controls as a user does: by
