@@ -18,12 +18,14 @@ namespace zr::cli {
 
 namespace {
 
-std::string DepartmentNames() {
+// The rows' names as a list for messages: "a, b, c".
+template <typename Rows>
+std::string NamesOf(const Rows& rows) {
   std::string names;
-  for (const Department& department : kDepartments) {
+  for (const auto& row : rows) {
     if (!names.empty())
       names += ", ";
-    names += department.name;
+    names += row.name;
   }
   return names;
 }
@@ -155,16 +157,6 @@ struct Parsed {
   }
 };
 
-std::string FormNames() {
-  std::string names;
-  for (const FormName& form : kForms) {
-    if (!names.empty())
-      names += ", ";
-    names += form.name;
-  }
-  return names;
-}
-
 // A prefix of a form's name in any case; every form starts with a letter of its own.
 std::optional<Form> FindForm(std::string_view name) {
   for (const FormName& form : kForms) {
@@ -184,7 +176,7 @@ exactly as the Zeziru Ridaz window makes it.
                          or by its letter (default: )" +
                      std::string(kDepartments[0].name) + R"():
                          )" +
-                     DepartmentNames() + R"(
+                     NamesOf(kDepartments) + R"(
   -a, --all              one text of each department in turn
   -n, --texts=N          N texts (of each department with --all), separated by
                          an empty line; default 1
@@ -288,7 +280,7 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
     const std::string& name = parser.value(kDepartment);
     const auto row = FindDepartment(name);
     if (!row)
-      return UsageError("--department: '" + name + "' is not one of " + DepartmentNames());
+      return UsageError("--department: '" + name + "' is not one of " + NamesOf(kDepartments));
     options.departments = {*row};
   }
   if (parser.isSet(kTexts)) {
@@ -311,7 +303,7 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
     for (const std::string& name : values) {
       const auto form = FindForm(name);
       if (!form)
-        return UsageError("--format: '" + name + "' is not one of " + FormNames());
+        return UsageError("--format: '" + name + "' is not one of " + NamesOf(kForms));
       if (&name != &values.front() && *form != options.form)
         return UsageError("--format: one form at a time, not '" + values.front() + "' and '" +
                           name + "'");

@@ -58,6 +58,15 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
   return label;
 }
 
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                        const QFont& font) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QLatin1String(name));
+  button->setGeometry(geometry);
+  button->setFont(font);
+  return button;
+}
+
 }  // namespace
 
 Form1::Form1(ZINTOK1& state, Services services, QWidget* parent)
@@ -142,17 +151,13 @@ void Form1::CreateControls() {
   connect(option1Group_, &QButtonGroup::idToggled, this, &Form1::OptionToggled);
   connect(option1Group_, &QButtonGroup::idClicked, this, &Form1::OptionClicked);
 
-  Command1 = new QPushButton(QStringLiteral("Print"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setGeometry(TwipsRect(120, 1428, 1332, 372));
-  Command1->setFont(ArialFont(9, true));
+  Command1 = MakeButton(this, "Command1", QStringLiteral("Print"), TwipsRect(120, 1428, 1332, 372),
+                        ArialFont(9, true));
   Command1->setAccessibleDescription(tr("Print the text on the default printer"));
   connect(Command1, &QPushButton::clicked, this, &Form1::PrintText);
 
-  Command2 = new QPushButton(QStringLiteral("Raveri Zezedovaz"), this);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command2->setGeometry(TwipsRect(1824, 1428, 4512, 372));
-  Command2->setFont(ArialFont(10.8, true));
+  Command2 = MakeButton(this, "Command2", QStringLiteral("Raveri Zezedovaz"),
+                        TwipsRect(1824, 1428, 4512, 372), ArialFont(10.8, true));
   Command2->setToolTip(QStringLiteral("Left-click to generate more zintok."));
   Command2->setAccessibleDescription(tr("Generate twelve new lines of text"));
   connect(Command2, &QPushButton::clicked, this, &Form1::GenerateText);
