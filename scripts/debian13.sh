@@ -73,8 +73,8 @@ cleanup() {
   exit "$status"
 }
 trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM HUP
+trap 'echo "scripts/debian13.sh: interrupted" >&2; exit 130' INT
+trap 'echo "scripts/debian13.sh: stopped" >&2; exit 143' TERM HUP
 
 # step COMMAND...: runs in the background so that a signal reaches the trap at once.
 step() {
