@@ -130,8 +130,9 @@ timeout 120 /usr/lib/apt/apt-helper download-file "$mirror/dists/$suite/InReleas
 
 begin=$SECONDS
 head=$(git -C "$top" rev-parse HEAD)
+echo "== Debian 13: the commit $head"
 [ -z "$(git -C "$top" status --porcelain --untracked-files=no)" ] ||
-  echo "scripts/debian13.sh: checks the commit $head; the changes not committed are not in it"
+  echo "scripts/debian13.sh: the changes not committed are not in the check"
 
 bootstrap() {
   step unshare --mount --propagation private --pid --kill-child \
@@ -147,7 +148,7 @@ bootstrap() {
   git clone -q --no-local "$top" "$root/root/zeziru-ridaz"
   git -C "$root/root/zeziru-ridaz" checkout -q --detach "$head"
 }
-timed "debootstrap --variant=minbase $suite and a clone of $head" bootstrap
+timed "debootstrap and clone" bootstrap
 
 # One apt-get install for everything the steps after it need, so they run without a network.
 # shellcheck disable=SC2016  # expanded in the root
