@@ -9,8 +9,9 @@
 # (scripts/test.sh) runs, then scripts/package.sh builds the package and lints it, and the package
 # is installed and its autopkgtest tests run. Each step prints how long it took.
 #
-# Usage: scripts/debian13.sh   (as root on Debian 12 or 13, with debootstrap installed and the
-# archive reachable; ZR_DEBIAN_MIRROR names another mirror)
+# Usage: scripts/debian13.sh [--reprotest]   (as root on Debian 12 or 13, with debootstrap
+# installed and the archive reachable; ZR_DEBIAN_MIRROR names another mirror). --reprotest adds
+# scripts/reprotest.sh there, about ten minutes more, which CI leaves to the Debian 12 part.
 #
 # Every mount is made inside private mount and PID namespaces around the step that needs it, so
 # none is ever seen outside and none outlives the step; the root is removed on every exit, also
@@ -24,6 +25,12 @@ export PATH=$PATH:/usr/sbin:/sbin
 top=$PWD
 mirror=${ZR_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 suite=trixie
+reprotest=()
+case ${1:-} in
+  "") ;;
+  --reprotest) reprotest=(reprotest faketime disorderfs diffoscope-minimal locales-all) ;;
+  *) echo "usage: scripts/debian13.sh [--reprotest]" >&2; exit 2 ;;
+esac
 
 fail() {
   echo "scripts/debian13.sh: $*" >&2
@@ -158,9 +165,10 @@ timed "packages" in_root bash -c 'set -e
   apt-get update -q
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
     $(bash scripts/deps.sh --list) build-essential debhelper dpkg-dev lintian bash-completion \
-    autopkgtest xclip
+    autopkgtest xclip "$@"
   bash scripts/deps.sh
-  dpkg-checkbuilddeps || DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q ./'
+  dpkg-checkbuilddeps || DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q ./' _ \
+  "${reprotest[@]}"
 
 timed "scripts/test.sh" in_root --offline bash -c 'cd /root/zeziru-ridaz && bash scripts/test.sh'
 timed "scripts/package.sh" in_root --offline bash -c 'cd /root/zeziru-ridaz && bash scripts/package.sh'
@@ -171,6 +179,10 @@ timed "install and autopkgtest" in_root --offline bash -c 'set -e
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./build-deb/zeziru-ridaz_${version}_amd64.deb"
   zeziru-ridaz-text --seed 1 | head -n 1
   autopkgtest "build-deb/zeziru-ridaz_${version}_amd64.changes" -- null'
+
+if [ ${#reprotest[@]} -gt 0 ]; then
+  timed "scripts/reprotest.sh" in_root --offline bash -c 'cd /root/zeziru-ridaz && bash scripts/reprotest.sh'
+fi
 
 printf '  %s\n' "${timings[@]}"
 echo "Debian 13: everything passed in $((SECONDS - begin)) s"
