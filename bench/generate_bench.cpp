@@ -109,7 +109,8 @@ void RunIoFloor(benchmark::State& state, const fs::path& dir) {
     for (std::size_t c = 0; c < fds.size(); ++c) fds[c] = ::open(paths[c].c_str(), O_RDONLY);
     for (const int fd : fds) {
       for (int line = 0; line < zr::kLinesPerText; ++line) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, offsets[next++]);
+        // Not const: Google Benchmark 1.9 (Debian 13) deprecates DoNotOptimize of a const value.
+        ssize_t n = ::pread(fd, buffer, sizeof buffer, offsets[next++]);
         benchmark::DoNotOptimize(n);
       }
     }
