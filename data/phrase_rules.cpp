@@ -25,8 +25,19 @@ std::string Quoted(char c) {
 
 }  // namespace
 
+LanguageRules RulesForLanguage(std::string_view dictionary) {
+  const auto slash = dictionary.find_last_of('/');
+  if (slash != std::string_view::npos)
+    dictionary.remove_prefix(slash + 1);
+  const std::string_view code = dictionary.substr(0, dictionary.find_first_of("_-."));
+  if (code == "fr" || code == "es")
+    return {.predicateEnds = ".", .wordForms = WordForms::kRomance};
+  return {};
+}
+
 std::vector<std::string> ColumnProblems(std::string_view phrase, int column,
-                                        const std::vector<std::string>& verbs) {
+                                        const std::vector<std::string>& verbs,
+                                        const LanguageRules& language) {
   std::vector<std::string> problems;
   const auto quotes = std::count(phrase.begin(), phrase.end(), '"');
   if (quotes % 2 != 0)
@@ -69,6 +80,10 @@ std::vector<std::string> ColumnProblems(std::string_view phrase, int column,
   } else if (body.find_first_of(kSentenceEnds) <= lastWordChar) {
     problems.push_back("holds a sentence end " + Quoted(body[body.find_first_of(kSentenceEnds)]) +
                        " before its end");
+  } else if (language.predicateEnds.find(body.back()) == std::string_view::npos) {
+    problems.push_back("ends with " + Quoted(body.back()) +
+                       "; in this language a predicate ends with '" +
+                       std::string(language.predicateEnds) + "'");
   }
   if (!verbs.empty()) {
     const std::string_view first = body.substr(0, body.find(' '));

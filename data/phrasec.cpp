@@ -181,6 +181,7 @@ std::vector<std::string> ReadWordList(const fs::path& path, Problems& problems) 
 }
 
 struct Checks {
+  zr::phrasec::LanguageRules language;
   std::vector<std::string> verbs;
   zr::phrasec::Speller* speller = nullptr;
 };
@@ -207,7 +208,8 @@ std::vector<std::string> ReadSource(const fs::path& path, int column, const Chec
     std::string record = EncodePhrase(line, where, problems);
     if (!record.empty()) {
       phrases.phrases.push_back({number, record});
-      for (const auto& problem : zr::phrasec::ColumnProblems(line, column, checks.verbs))
+      for (const auto& problem :
+           zr::phrasec::ColumnProblems(line, column, checks.verbs, checks.language))
         problems.Report(where, problem);
       if (const auto problem = zr::phrasec::QuoteProblem(line, column); !problem.empty())
         problems.ReportSetRule(where, problem);
@@ -281,7 +283,8 @@ struct Options {
 
 // The content words by the set's list of function words; none without the list, so a set that
 // has none is not checked for repeated words, unless it must be.
-std::unique_ptr<zr::ContentWords> ReadContentWords(const fs::path& sourceDir, Problems& problems) {
+std::unique_ptr<zr::ContentWords> ReadContentWords(const fs::path& sourceDir, zr::WordForms forms,
+                                                   Problems& problems) {
   const fs::path path = sourceDir / kFunctionWordsFileName;
   std::error_code error;
   if (!fs::exists(path, error)) {
@@ -290,14 +293,16 @@ std::unique_ptr<zr::ContentWords> ReadContentWords(const fs::path& sourceDir, Pr
                       "missing; the repetition checks count the words it does not list");
     return nullptr;
   }
-  return std::make_unique<zr::ContentWords>(ReadWordList(path, problems));
+  return std::make_unique<zr::ContentWords>(ReadWordList(path, problems), forms);
 }
 
 int Run(const Options& options) {
   Problems problems(options.strict);
   Checks checks;
+  checks.language = zr::phrasec::RulesForLanguage(options.language);
   checks.verbs = ReadWordList(options.sourceDir / kVerbsFileName, problems);
-  const auto contentWords = ReadContentWords(options.sourceDir, problems);
+  const auto contentWords =
+      ReadContentWords(options.sourceDir, checks.language.wordForms, problems);
   std::unique_ptr<zr::phrasec::Speller> speller;
   if (options.spelling) {
     std::string why;
