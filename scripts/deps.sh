@@ -33,7 +33,7 @@ packages=(
   openbox qt6-gtk-platformtheme dbus at-spi2-core python3-pyatspi
   libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xxd desktop-file-utils appstream groff-base
-  libhunspell-dev hunspell-en-us
+  libhunspell-dev hunspell-en-us hunspell-fr-classical hunspell-es
   clang-tidy clazy reuse
   locales weston qt6-wayland
 )
