@@ -7,6 +7,7 @@
 #include <langinfo.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstring>
 #include <exception>
@@ -64,6 +65,20 @@ int Run(int argc, char* argv[]) {
   }
   const Options& options = request.options;
   const std::filesystem::path installed = InstalledDataDirectory();
+  if (!options.language.empty()) {
+    const std::filesystem::path root =
+        options.data.empty() ? installed : std::filesystem::path(options.data);
+    const std::vector<std::string> languages = LanguagesIn(root);
+    if (std::find(languages.begin(), languages.end(), options.language) == languages.end()) {
+      std::string installedOnes;
+      for (const std::string& language : languages)
+        installedOnes.append(installedOnes.empty() ? "" : ", ").append(language);
+      Complain("--language: '" + options.language + "' is not installed" +
+               (languages.empty() ? ": no phrase set in " + root.string()
+                                  : "; installed: " + installedOnes));
+      return 2;
+    }
+  }
   const std::filesystem::path data = DataDirectory(options, installed);
   std::error_code unknown;  // a set that cannot be looked at is reported when it is read
   if (options.data.empty() && data == installed && !std::filesystem::exists(installed, unknown) &&

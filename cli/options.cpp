@@ -67,6 +67,7 @@ enum Id : int {
   kSeed = 's',
   kHelp = 'h',
   kData = 256,
+  kLanguage,
   kCrlf,
   kRaw,
   kVersion
@@ -83,6 +84,7 @@ constexpr option kLongOptions[] = {{"department", required_argument, nullptr, kD
                                    {"format", required_argument, nullptr, kFormat},
                                    {"seed", required_argument, nullptr, kSeed},
                                    {"data", required_argument, nullptr, kData},
+                                   {"language", required_argument, nullptr, kLanguage},
                                    {"crlf", no_argument, nullptr, kCrlf},
                                    {"raw", no_argument, nullptr, kRaw},
                                    {"help", no_argument, nullptr, kHelp},
@@ -192,6 +194,9 @@ exactly as the Zeziru Ridaz window makes it.
       --data=DIR         read the phrase set in DIR (default: the current
                          directory when it holds zintok.dat, else the
                          installed set)
+      --language=LANG    the installed phrase set of language LANG: en
+                         (English), fr (French) or es (Spanish); with
+                         --data, the set in DIR/LANG (DIR itself for en)
       --crlf             end lines with CR LF instead of LF
       --raw              write the bytes as the window holds them:
                          Windows-1252, CR LF
@@ -320,6 +325,11 @@ Request ParseCommandLine(const std::vector<std::string>& arguments) {
     options.data = parser.value(kData);
     if (options.data.empty())
       return UsageError("--data: the directory name is empty");
+  }
+  if (parser.isSet(kLanguage)) {
+    options.language = parser.value(kLanguage);
+    if (options.language.empty())
+      return UsageError("--language: the language is empty");
   }
   options.crlf = parser.isSet(kCrlf);
   options.raw = parser.isSet(kRaw);

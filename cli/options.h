@@ -34,6 +34,9 @@ inline constexpr FormName kForms[] = {{"lines", Form::kLines},
                                       {"markdown", Form::kMarkdown},
                                       {"json", Form::kJson}};
 
+// The language of the phrase set installed at the top, the others in folders beside its files.
+inline constexpr std::string_view kEnglish = "en";
+
 struct Options {
   // kDepartments rows, written in turn: one, or all of them.
   std::vector<std::size_t> departments{0};
@@ -46,6 +49,8 @@ struct Options {
   std::optional<std::uint64_t> seed;
   // The phrase set as the user named it; empty for the default.
   std::string data;
+  // A language of the phrase sets ("fr"); empty for the default set.
+  std::string language;
   bool crlf = false;
   bool raw = false;
 };

@@ -6,6 +6,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -300,6 +301,11 @@ int WriteTexts(const Options& options, FileTable& files, RandomSource& random,
 
 std::filesystem::path DataDirectory(const Options& options,
                                     const std::filesystem::path& installed) {
+  if (!options.language.empty()) {
+    const std::filesystem::path root =
+        options.data.empty() ? installed : std::filesystem::path(options.data);
+    return options.language == kEnglish ? root : root / options.language;
+  }
   if (!options.data.empty())
     return options.data;
   // Present in any form counts: a counts file that is a directory is reported, not passed over.
@@ -307,6 +313,28 @@ std::filesystem::path DataDirectory(const Options& options,
   if (::lstat(std::string(kCountsFileName).c_str(), &info) == 0)
     return ".";
   return installed;
+}
+
+std::vector<std::string> LanguagesIn(const std::filesystem::path& root) {
+  std::vector<std::string> languages;
+  const auto holdsSet = [](const std::filesystem::path& dir) {
+    std::error_code unreadable;
+    return std::filesystem::is_regular_file(dir / kCountsFileName, unreadable);
+  };
+  if (holdsSet(root))
+    languages.emplace_back(kEnglish);
+  // Only a short lowercase name can be a language, so no other folder is ever looked into.
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(root, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    if (name.size() >= 2 && name.size() <= 3 && name != kEnglish &&
+        std::all_of(name.begin(), name.end(), [](char c) { return c >= 'a' && c <= 'z'; }) &&
+        holdsSet(entry->path()))
+      languages.push_back(name);
+  }
+  std::sort(languages.begin(), languages.end());
+  return languages;
 }
 
 std::filesystem::path InstalledDataDirectory() {

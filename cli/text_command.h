@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cli/options.h"
 #include "cli/output.h"
@@ -22,8 +23,14 @@ int WriteTexts(const Options& options, FileTable& files, RandomSource& random,
                const Encoder& encoder, Output& output, std::string& problem);
 
 // The phrase set to read: the one the options name, else the working directory when it holds
-// the counts file, else `installed`.
+// the counts file, else `installed`. With a language, the set of that language in the named set
+// or in `installed` (not in the working directory): English is the set itself, any other
+// language the folder of its name there.
 std::filesystem::path DataDirectory(const Options& options, const std::filesystem::path& installed);
+
+// The languages of the sets in `root`, sorted: "en" when `root` holds a set itself, and every
+// folder there named by two or three lowercase letters that holds one.
+std::vector<std::string> LanguagesIn(const std::filesystem::path& root);
 
 // The installed phrase set, found from the running program so that it follows the prefix given
 // at install time.

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -120,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"FlagWithValue", {"--crlf=yes"}, Kind::kUsageError},
         ParseRow{"AfterTheEndOfOptions", {"--", "-a"}, Kind::kUsageError},
         ParseRow{"StrayArgument", {"3"}, Kind::kUsageError},
-        ParseRow{"EmptyDataDir", {"--data="}, Kind::kUsageError}),
+        ParseRow{"EmptyDataDir", {"--data="}, Kind::kUsageError},
+        ParseRow{"EmptyLanguage", {"--language="}, Kind::kUsageError}),
     test::RowTag{});
 
 struct EncodeRow {
@@ -263,6 +265,28 @@ TEST_F(TextCommand, TheDataDirectoryMustBeOne) {
     EXPECT_EQ(problem, (dir.path() / name).string() + message);
     EXPECT_EQ(output.buffer(), "");
   }
+}
+
+// Only a folder with a short lowercase name and a set of its own is a language; the working
+// directory is never one.
+TEST(Languages, AreTheSetsBesideTheEnglishOneAndNothingElse) {
+  test::DataDir root;
+  root.Write("zintok.dat", "12,12,12\n");
+  for (const char* folder : {"fr", "es", "de", "FR", "spanish"})
+    std::filesystem::create_directory(root.path() / folder);
+  for (const char* folder : {"fr", "es", "FR", "spanish"})
+    std::ofstream(root.path() / folder / "zintok.dat") << "12,12,12\n";
+  EXPECT_EQ(LanguagesIn(root.path()), (std::vector<std::string>{"en", "es", "fr"}));
+  EXPECT_EQ(LanguagesIn(root.path() / "nowhere"), std::vector<std::string>{});
+
+  Options options;
+  options.language = "fr";
+  EXPECT_EQ(DataDirectory(options, "/installed"), "/installed/fr");
+  options.language = "en";
+  EXPECT_EQ(DataDirectory(options, "/installed"), "/installed");
+  options.data = root.path().string();
+  options.language = "es";
+  EXPECT_EQ(DataDirectory(options, "/installed"), root.path() / "es");
 }
 
 struct FormRow {

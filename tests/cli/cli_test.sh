@@ -48,6 +48,8 @@ refusals=(
   "1|rm P3.dat|-d P|P3.dat: no such file"
   "1|sed -i '3s/.*/12,12,12/' zintok.dat && truncate -s 479 M2.dat|-d M|M2.dat: record 12 lies past the end"
   "1|sed -i '1s/.*/11,34,35/' zintok.dat|-s 1|zintok.dat: the count of E1.dat is 11, below the 12"
+  "2||--data . --language de|--language: 'de' is not installed; installed: en"
+  "2||--data nowhere --language en|--language: 'en' is not installed: no phrase set in nowhere"
   "1||--data nowhere|nowhere: no such directory"
   "1|mkfifo pipe|--data pipe|pipe: not a directory"
 )
