@@ -53,7 +53,11 @@ fi
 check "the metainfo provides the text command" \
   grep -q "<binary>zeziru-ridaz-text</binary>" "$metainfo"
 check "the phrase set is installed" test "$(ls "$dest/share/zeziru-ridaz" | wc -l)" = 16
-check "the desktop entry starts the program found on PATH" grep -qx "Exec=zeziru-ridaz" "$entry"
+menu=$prefix/libexec/zeziru-ridaz/zeziru-ridaz-menu
+check "the desktop entry starts the menu command" grep -qx "Exec=$menu" "$entry"
+check "the menu command is installed" test -x "$work/configured$menu"
+check "the desktop entry's actions open each language" \
+  test "$(grep -c "^Exec=$menu \(en\|fr\|es\)$" "$entry")" = 3
 check "the desktop entry starts it in the phrase set" \
   grep -qx "Path=$prefix/share/zeziru-ridaz" "$entry"
 check "the desktop entry names the icon" grep -qx "Icon=$id" "$entry"
@@ -83,6 +87,41 @@ check "the desktop entry follows the install-time prefix" \
   grep -qx "Path=$moved/share/zeziru-ridaz" "$work/moved$moved/share/applications/$id.desktop"
 check "the phrase set is under the install-time prefix" \
   test -s "$work/moved$moved/share/zeziru-ridaz/zintok.dat"
+# The menu command for real, under a prefix of its own, with the window replaced by a stand-in
+# that tells where it was started: the desktop's language, or the action's, picks the set.
+real=$work/real
+cmake --install "$build" --prefix "$real" >/dev/null || { echo "install into $real failed" >&2; exit 1; }
+for language in fr es; do
+  [ -e "$real/share/zeziru-ridaz/$language/zintok.dat" ] ||
+    { mkdir -p "$real/share/zeziru-ridaz/$language" && : >"$real/share/zeziru-ridaz/$language/zintok.dat"; }
+done
+printf '#!/bin/sh\npwd\n' >"$real/bin/zeziru-ridaz"
+# environment|argument|the set it opens
+menu_cases=(
+  "LANG=fr_FR.UTF-8||fr"
+  "LANG=es_ES.UTF-8||es"
+  "LANG=de_DE.UTF-8||en"
+  "LANG=en_GB.UTF-8||en"
+  "||en"
+  "LANG=C.UTF-8 LANGUAGE=fr||en"
+  "LANG=de_DE.UTF-8 LANGUAGE=de:es:fr||es"
+  "LC_ALL=fr_CA.UTF-8 LANG=es_ES.UTF-8||fr"
+  "LC_MESSAGES=es_MX.UTF-8 LANG=fr_FR.UTF-8||es"
+  "LANG=fr_FR.UTF-8|es|es"
+  "LANG=es_ES.UTF-8|en|en"
+  "LANG=fr_FR.UTF-8|../fr|en"
+)
+for row in "${menu_cases[@]}"; do
+  IFS='|' read -r environment argument expected <<<"$row"
+  directory=$real/share/zeziru-ridaz
+  [ "$expected" = en ] || directory=$directory/$expected
+  # shellcheck disable=SC2086  # the environment is words
+  started=$(cd / && env -i $environment "$real/libexec/zeziru-ridaz/zeziru-ridaz-menu" \
+    ${argument:+"$argument"} 2>/dev/null)
+  check "the menu command with '$environment' '$argument' opens the $expected set" \
+    test "$started" = "$directory"
+done
+
 twelve_lines() { [ "$(cd "$work" && "$1" --seed 1 | wc -l)" = 12 ]; }
 check "the text command finds the set under the install-time prefix" \
   twelve_lines "$work/moved$moved/bin/zeziru-ridaz-text"
