@@ -52,7 +52,14 @@ if [ "${ZR_INSTALL_BASH_COMPLETION:-ON}" = ON ]; then
 fi
 check "the metainfo provides the text command" \
   grep -q "<binary>zeziru-ridaz-text</binary>" "$metainfo"
-check "the phrase set is installed" test "$(ls "$dest/share/zeziru-ridaz" | wc -l)" = 16
+set_files() { find "$1" -maxdepth 1 -type f -name '*.dat' | wc -l; }
+check "the phrase set is installed" test "$(set_files "$dest/share/zeziru-ridaz")" = 16
+for built in "$build"/phrases/*/zintok.dat; do
+  [ -e "$built" ] || continue
+  language=$(basename "$(dirname "$built")")
+  check "the $language phrase set is installed beside it" \
+    test "$(set_files "$dest/share/zeziru-ridaz/$language")" = 16
+done
 menu=$prefix/libexec/zeziru-ridaz/zeziru-ridaz-menu
 check "the desktop entry starts the menu command" grep -qx "Exec=$menu" "$entry"
 check "the menu command is installed" test -x "$work/configured$menu"
