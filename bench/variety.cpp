@@ -25,6 +25,7 @@
 #include "core/phrase_store.h"
 #include "core/text_generator.h"
 #include "data/content_words.h"
+#include "data/phrase_rules.h"
 #include "runtime/random.h"
 #include "tests/support/fakes.h"
 
@@ -116,12 +117,15 @@ std::vector<std::vector<std::string>> ReadPhrases(zr::FileTable& files, const zr
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: zr_variety PHRASE_DIR [TEXTS [FUNCTION_WORDS]]\n");
+    std::fprintf(stderr, "usage: zr_variety PHRASE_DIR [TEXTS [FUNCTION_WORDS [LANGUAGE]]]\n");
     return 2;
   }
   const int texts = argc > 2 ? std::stoi(argv[2]) : 1000;
+  // Words are counted as the compiler counts them for the set's language ("fr_FR", "es").
+  const zr::WordForms forms = zr::phrasec::RulesForLanguage(argc > 4 ? argv[4] : "en").wordForms;
   try {
-    const zr::ContentWords contentWords(ReadWordList(argc > 3 ? argv[3] : ZR_FUNCTION_WORDS));
+    const zr::ContentWords contentWords(ReadWordList(argc > 3 ? argv[3] : ZR_FUNCTION_WORDS),
+                                        forms);
     zr::FileTable files(argv[1]);
     zr::ZINTOK1 state;
     std::printf(
